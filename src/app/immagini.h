@@ -1,0 +1,24 @@
+#pragma once
+// The program's own pictures: its large pointers and the splash picture. Each is read from the
+// "immagini" folder beside the program; when the file is missing or unreadable a picture drawn
+// here takes its place, so a window never lacks one.
+#include "app/programma.h"
+
+#include <QCursor>
+#include <QPixmap>
+
+// The program's own pointer: a 32 x 32 colour arrow with its hot spot at (3, 1).
+QCursor CursorePersonale(const Programma& p);
+// The splash button's own pointer.
+QCursor CursoreAvvio(const Programma& p);
+// The pointer of the menu's sounds check box: a 32 x 32 arrow carrying a tick.
+QCursor CursoreSpunta(const Programma& p);
+// The splash window's picture (201 x 197 pixels).
+QPixmap ImmagineAvvio(const Programma& p);
+
+// The drawn stand-ins, also used when the files are missing.
+QPixmap DisegnoCursore(bool conSpunta);
+QPixmap DisegnoAvvio();
+
+inline constexpr int CursoreLato = 32;
+inline constexpr QPoint CursorePunta{3, 1};

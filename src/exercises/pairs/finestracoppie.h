@@ -1,0 +1,37 @@
+#pragma once
+// An exercise window on subject/predicate pairs: the pair tables and their loader.
+#include "frame/finestraesercizio.h"
+
+#include <array>
+
+class FinestraCoppie : public FinestraEsercizio {
+    Q_OBJECT
+public:
+    static constexpr int MassimoCoppie = 1000;
+
+    FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, QObject* parent = nullptr);
+
+    std::array<QString, MassimoCoppie + 1> Soggetti;
+    std::array<QString, MassimoCoppie + 1> Predicati;
+    std::int16_t NumeroFrasi = 0;
+    QString SegniErrore;
+
+    // Reads the pair list at PercorsoLista (the default list when the path is empty or names no
+    // file). Entries the list does not write keep what they held.
+    void CaricaCoppie();
+    void RicaricaLista() override { CaricaCoppie(); }
+
+    // The next item: a pair (NuovaFrase) or a matching exercise (NuovoEsercizio).
+    virtual void NuovaFrase() {}
+    virtual void NuovoEsercizio() {}
+    void ProssimoElemento() override;
+
+    QString SoggettoCorrente() const override;
+    QString PredicatoCorrente() const override;
+    QString SegniErroreCorrenti() const override { return SegniErrore; }
+
+protected:
+    void PassiCaricamento() override;
+    void Attivazione() override;
+    bool Abbina() const { return progetto_.griglia == LayoutGriglia::Coppie; }
+};

@@ -1,0 +1,411 @@
+#include "frame/finestraesercizio.h"
+
+#include "frame/stampagriglia.h"
+#include "platform/file.h"
+#include "platform/twips.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const QString TestoEsatti = QStringLiteral("Esatti ");
+const QString TestoErrati = QStringLiteral("Errati ");
+const QString TestoAvanti = QStringLiteral("Avanti");
+
+// Alignment the grid is given for centred columns and header cells.
+constexpr int Centrato = ModelloGriglia::Centro;
+
+struct ColonneLayout {
+    QStringList intestazioni; // column 1 onwards
+    QList<int> centrate;      // columns
+    QList<int> intestazioniCentrate;
+};
+
+ColonneLayout Colonne(LayoutGriglia layout)
+{
+    switch (layout) {
+    case LayoutGriglia::Coppie: return {{"n. coppie", "frasi esatte", "frasi errate"}, {0, 1, 2, 3}, {}};
+    case LayoutGriglia::Livelli: return {{"liv.", "frase", "errori"}, {0, 1, 3}, {2, 3}};
+    case LayoutGriglia::SoggettoPredicato:
+        return {{"liv.", "soggetto", "predicato", "errori"}, {0, 1, 4}, {2, 3}};
+    case LayoutGriglia::Frasi: return {{"frase", "errori"}, {0, 2}, {1}};
+    case LayoutGriglia::FrasiSottinteso: return {{"frase", "errori"}, {0, 2}, {1, 2}};
+    }
+    return {};
+}
+
+QPixmap Immagine(const Programma& p, const QString& nome)
+{
+    return QPixmap(p.PercorsoDati(QStringLiteral("immagini/") + nome));
+}
+
+} // namespace
+
+FinestraEsercizio::FinestraEsercizio(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
+    : Finestra(programma.finestre(), progetto.client, parent), programma_(programma), progetto_(progetto)
+{
+    setCaption(TitoloProgramma);
+}
+
+void FinestraEsercizio::CreaControlli()
+{
+    QWidget* area = client();
+
+    c_.StatusBar1 = new BarraStato(area);
+    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
+    c_.StatusBar1->setCarattere(QStringLiteral("Arial"), abbinaScansione ? 14.25 : 12, true);
+    c_.StatusBar1->setHeight(495);
+    c_.StatusBar1->AggiungiPannello({QStringLiteral("Esatti"), Immagine(programma_, "pannello_esatti.png"), 3000, 3000, true});
+    c_.StatusBar1->AggiungiPannello({QStringLiteral("Errati"), Immagine(programma_, "pannello_errati.png"), 3000, 3000, true});
+    if (!abbinaScansione) {
+        c_.StatusBar1->AggiungiPannello({TestoAvanti, Immagine(programma_, "pannello_avanti.png"), 3615, 1440, false});
+        connect(c_.StatusBar1, &BarraStato::PanelClick, this, &FinestraEsercizio::StatusBar1_PanelClick);
+    }
+    c_.StatusBar1->Aggancia();
+
+    c_.Griglia = new Griglia(area);
+    QFont font = progetto_.grigliaVerdana ? QFont(QStringLiteral("Verdana"), 12) : QFont(QStringLiteral("Arial"), 12);
+    font.setBold(!progetto_.grigliaVerdana);
+    c_.Griglia->Modello().setFont(font);
+    c_.Griglia->Aggiorna();
+    c_.Griglia->hide();
+
+    if (progetto_.scansione) {
+        c_.Timer1 = new Temporizzatore(area);
+        c_.Timer1->setInterval(100);
+        c_.Timer1->setEnabled(false);
+    }
+
+    CreaMenu();
+    CreaControlliEsercizio();
+    // The grid lies above the exercise's controls when it is shown; the status bar stays on top.
+    c_.StatusBar1->raise();
+}
+
+void FinestraEsercizio::CreaMenu()
+{
+    auto comando = [this](VoceMenu* v, void (FinestraEsercizio::*azione)()) {
+        connect(v, &VoceMenu::Click, this, azione);
+        return v;
+    };
+
+    switch (progetto_.menu) {
+    case BarraMenu::Normale: {
+        c_.mnuChiudi = comando(AggiungiMenu(QStringLiteral("Chiudi griglia")), &FinestraEsercizio::mnuChiudi_Click);
+        c_.mnuUtil = AggiungiMenu(QStringLiteral("Utilità     "), nullptr, true);
+        c_.mnuEs = AggiungiMenu(QStringLiteral("Esercizi eseguiti"), c_.mnuUtil, true);
+        c_.mnuVisual = comando(AggiungiMenu(QStringLiteral("visualizza"), c_.mnuEs), &FinestraEsercizio::mnuVisual_Click);
+        c_.mnustampa = comando(AggiungiMenu(QStringLiteral("stampa"), c_.mnuEs), &FinestraEsercizio::mnustampa_Click);
+        c_.mnuCambia = comando(AggiungiMenu(QStringLiteral("Modifica archivio in uso           "), c_.mnuUtil),
+                               &FinestraEsercizio::mnuCambia_Click);
+        c_.MenuAzzera = comando(AggiungiMenu(QStringLiteral("Azzera conteggio     ")), &FinestraEsercizio::MenuAzzera_Click);
+        if (!progetto_.livelli.isEmpty()) {
+            c_.mnuLivelli = AggiungiMenu(QStringLiteral("Esercizio     "), nullptr, true);
+            for (int i = 0; i < progetto_.livelli.size(); ++i) {
+                VoceMenu* v = AggiungiMenu(progetto_.livelli[i], c_.mnuLivelli);
+                v->setChecked(i + 1 == progetto_.livelloSpuntato);
+                const int indice = i + 1;
+                connect(v, &VoceMenu::Click, this, [this, indice] { mnuLiv_Click(indice); });
+                c_.mnuLiv.push_back(v);
+            }
+        }
+        break;
+    }
+    case BarraMenu::Abbina: {
+        c_.mnuUtil = AggiungiMenu(QStringLiteral("Utilità     "), nullptr, true);
+        c_.mnuOpzioni = AggiungiMenu(QStringLiteral("numero coppie "), c_.mnuUtil);
+        c_.mnuEs = AggiungiMenu(QStringLiteral("esercizi eseguiti"), c_.mnuUtil, true);
+        c_.mnuVisual = comando(AggiungiMenu(QStringLiteral("visualizza"), c_.mnuEs), &FinestraEsercizio::mnuVisual_Click);
+        c_.mnustampa = comando(AggiungiMenu(QStringLiteral("stampa"), c_.mnuEs), &FinestraEsercizio::mnustampa_Click);
+        c_.mnuCambia = comando(AggiungiMenu(QStringLiteral("modifica archivio in uso          "), c_.mnuUtil),
+                               &FinestraEsercizio::mnuCambia_Click);
+        c_.mnuChiudi = comando(AggiungiMenu(QStringLiteral("Chiudi griglia     ")), &FinestraEsercizio::mnuChiudi_Click);
+        c_.MenuAzzera =
+            comando(AggiungiMenu(QStringLiteral("Azzera conteggio          ")), &FinestraEsercizio::MenuAzzera_Click);
+        break;
+    }
+    case BarraMenu::AbbinaScansione: {
+        c_.mnuUtil = AggiungiMenu(QStringLiteral("Utilità"), nullptr, true);
+        c_.mnuOpzioni = AggiungiMenu(QStringLiteral("numero coppie"), c_.mnuUtil);
+        c_.mnuEs = AggiungiMenu(QStringLiteral("esercizi eseguiti"), c_.mnuUtil, true);
+        c_.mnuVisual = comando(AggiungiMenu(QStringLiteral("visualizza"), c_.mnuEs), &FinestraEsercizio::mnuVisual_Click);
+        c_.mnustampa = comando(AggiungiMenu(QStringLiteral("stampa"), c_.mnuEs), &FinestraEsercizio::mnustampa_Click);
+        c_.mnuCambia = comando(AggiungiMenu(QStringLiteral("Modifica archivio in uso"), c_.mnuUtil),
+                               &FinestraEsercizio::mnuCambia_Click);
+        c_.mnuChiudi = comando(AggiungiMenu(QStringLiteral("Chiudi")), &FinestraEsercizio::mnuChiudi_Click);
+        c_.MenuAzzera = comando(AggiungiMenu(QStringLiteral("Azzera conteggio")), &FinestraEsercizio::MenuAzzera_Click);
+        break;
+    }
+    }
+    if (c_.mnuOpzioni) connect(c_.mnuOpzioni, &VoceMenu::Click, this, [this] { mnuOpzioni_Click(); });
+    c_.mnuEsci = comando(AggiungiMenu(QStringLiteral("Esci")), &FinestraEsercizio::mnuEsci_Click);
+
+    // Only the scanning matching window opens with its close command available.
+    c_.mnuChiudi->setEnabled(progetto_.menu == BarraMenu::AbbinaScansione);
+}
+
+void FinestraEsercizio::DistruggiControlli()
+{
+    DistruggiControlliEsercizio();
+    c_ = Controlli{};
+}
+
+void FinestraEsercizio::Form_Load()
+{
+    EssResizer1.RecordLayout(client());
+    MenuAzzera_Click();
+    PassiCaricamento();
+}
+
+void FinestraEsercizio::Form_Activate()
+{
+    if (progetto_.scansione) AvviaTimerScansione();
+    Attivazione();
+}
+
+void FinestraEsercizio::Attivazione()
+{
+    ImpostaGriglia();
+    ProssimoElemento();
+}
+
+void FinestraEsercizio::AvviaTimerScansione()
+{
+    if (!c_.Timer1) return;
+    if (programma_.ModalitaInput == ModoScansioneAutomatica)
+        c_.Timer1->setInterval(IntervalloScansione(programma_.VelocitaScansione));
+    c_.Timer1->setEnabled(true);
+}
+
+void FinestraEsercizio::SpegniTimer()
+{
+    if (c_.Timer1) c_.Timer1->setEnabled(false);
+}
+
+void FinestraEsercizio::AccendiTimer()
+{
+    if (c_.Timer1) c_.Timer1->setEnabled(true);
+}
+
+// ---- counters and status bar -------------------------------------------------------------------
+
+void FinestraEsercizio::ScriviContatori()
+{
+    if (!c_.StatusBar1) return;
+    c_.StatusBar1->setText(1, TestoEsatti + QString::number(programma_.Esatti));
+    c_.StatusBar1->setText(2, TestoErrati + QString::number(programma_.Errati));
+}
+
+void FinestraEsercizio::MenuAzzera_Click()
+{
+    programma_.Esatti = 0;
+    programma_.Errati = 0;
+    ScriviContatori();
+}
+
+void FinestraEsercizio::ContaEsatto()
+{
+    if (programma_.Esatti < std::numeric_limits<std::int16_t>::max()) ++programma_.Esatti;
+    if (c_.StatusBar1) c_.StatusBar1->setText(1, TestoEsatti + QString::number(programma_.Esatti));
+}
+
+void FinestraEsercizio::ContaErrato()
+{
+    if (programma_.Errati < std::numeric_limits<std::int16_t>::max()) ++programma_.Errati;
+    if (c_.StatusBar1) c_.StatusBar1->setText(2, TestoErrati + QString::number(programma_.Errati));
+}
+
+void FinestraEsercizio::MostraAvanti()
+{
+    if (c_.StatusBar1 && c_.StatusBar1->NumeroPannelli() >= 3) c_.StatusBar1->setPannelloVisibile(3, true);
+}
+
+void FinestraEsercizio::StatusBar1_PanelClick(int pannello)
+{
+    if (!c_.StatusBar1 || c_.StatusBar1->NumeroPannelli() < 3) return;
+    if (c_.StatusBar1->Text(pannello) != c_.StatusBar1->Text(3)) return;
+    c_.StatusBar1->setPannelloVisibile(3, false);
+    ProssimoElemento();
+}
+
+// ---- way back to the menu ----------------------------------------------------------------------
+
+void FinestraEsercizio::mnuEsci_Click()
+{
+    if (progetto_.menu == BarraMenu::AbbinaScansione) {
+        if (programma_.MostraMenu) programma_.MostraMenu();
+        Scarica();
+        return;
+    }
+    const int risposta =
+        programma_.servizi().MsgBox(widget(), programma_.MessaggioTornaMenu, msg::YesNo + msg::Question, TitoloProgramma);
+    if (risposta != msg::RispostaYes) return;
+    programma_.Esatti = 0;
+    programma_.Errati = 0;
+    Scarica();
+    if (programma_.MostraMenu) programma_.MostraMenu();
+}
+
+// ---- list choice -------------------------------------------------------------------------------
+
+void FinestraEsercizio::mnuCambia_Click()
+{
+    SpegniTimer();
+    const QString scelta = programma_.servizi().FinestraFile(
+        widget(), true, QStringLiteral("Apri"), QString(), QStringLiteral("|*.txt"),
+        programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/")), QStringLiteral("txt"));
+    if (!scelta.isEmpty()) {
+        const bool complemento = progetto_.lista == ListaIniziale::Oggetto || progetto_.lista == ListaIniziale::Complemento;
+        if (complemento)
+            programma_.FileEsercizio = scelta;
+        else
+            PercorsoLista = scelta;
+        RicaricaLista();
+        ProssimoElemento();
+    } else {
+        programma_.servizi().MsgBox(widget(), QStringLiteral("Non hai scelto nessuna lista!"), msg::Critical,
+                                    TitoloProgramma);
+    }
+    // The window may have been closed meanwhile; the timer goes with its controls.
+    AccendiTimer();
+}
+
+// ---- results grid ------------------------------------------------------------------------------
+
+void FinestraEsercizio::ImpostaGriglia()
+{
+    Griglia* g = c_.Griglia;
+    if (!g) return;
+    ModelloGriglia& m = g->Modello();
+    g->hide();
+    g->Move(0, 0, Width(), Height());
+
+    const QList<int> unita = UnitaColonne(progetto_.griglia);
+    const ColonneLayout colonne = Colonne(progetto_.griglia);
+    m.setCols(static_cast<int>(unita.size()));
+    for (int i = 0; i < unita.size(); ++i) m.setColWidth(i, unita[i] * UnitaGriglia(Width()));
+    for (int c : colonne.centrate) m.setColAlignment(c, Centrato);
+    m.setRows(1);
+    m.setRow(0);
+    for (int i = 1; i < unita.size(); ++i) {
+        m.setCol(i);
+        m.setText(colonne.intestazioni.value(i - 1));
+        if (colonne.intestazioniCentrate.contains(i)) m.setFixedAlignment(i, Centrato);
+    }
+    g->Aggiorna();
+    if (progetto_.grigliaVerdana) QCoreApplication::processEvents();
+}
+
+void FinestraEsercizio::RiempiGriglia(const QString& errori)
+{
+    Griglia* g = c_.Griglia;
+    if (!g) return;
+    ModelloGriglia& m = g->Modello();
+
+    const QString frase = progetto_.frase == FonteFrase::CaptionsLabel3 ? CaptionsLabel3() : TestoFrase;
+    QStringList celle;
+    switch (progetto_.griglia) {
+    case LayoutGriglia::Livelli: celle = {QString::number(Livello), frase, errori}; break;
+    case LayoutGriglia::Frasi:
+    case LayoutGriglia::FrasiSottinteso: celle = {frase, errori}; break;
+    case LayoutGriglia::SoggettoPredicato:
+        celle = {QString::number(Livello), SoggettoCorrente(), PredicatoCorrente(), SegniErroreCorrenti()};
+        break;
+    case LayoutGriglia::Coppie: return; // the matching windows write their own rows
+    }
+
+    const int n = m.Rows();
+    m.setRows(n + 1);
+    m.setRow(n);
+    m.setCol(0);
+    m.setText(QString::number(n));
+    for (int i = 0; i < celle.size(); ++i) {
+        m.setCol(i + 1);
+        m.setText(celle[i]);
+    }
+    g->Aggiorna();
+}
+
+void FinestraEsercizio::ImpostaGrigliaVisibile(bool visibile)
+{
+    c_.Griglia->setVisible(visibile);
+    if (visibile) {
+        c_.Griglia->raise();
+        c_.StatusBar1->raise();
+    }
+    c_.mnuChiudi->setEnabled(visibile);
+    for (VoceMenu* v : {c_.mnuEsci, c_.mnuCambia, c_.MenuAzzera, c_.mnuOpzioni})
+        if (v) v->setEnabled(!visibile);
+    // The order menu of the subject-predicate windows stays as it is.
+    if (c_.mnuLivelli && progetto_.griglia != LayoutGriglia::SoggettoPredicato) c_.mnuLivelli->setEnabled(!visibile);
+}
+
+void FinestraEsercizio::mnuVisual_Click()
+{
+    if (!c_.Griglia) return;
+    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
+    if (!abbinaScansione) {
+        SpegniTimer();
+        QFont f = c_.Griglia->Modello().Font();
+        f.setPointSizeF(12);
+        c_.Griglia->Modello().setFont(f);
+        c_.Griglia->Aggiorna();
+    }
+    ImpostaGrigliaVisibile(true);
+}
+
+void FinestraEsercizio::mnuChiudi_Click()
+{
+    if (!c_.Griglia) return;
+    ImpostaGrigliaVisibile(false);
+    if (progetto_.menu != BarraMenu::AbbinaScansione) AccendiTimer();
+}
+
+void FinestraEsercizio::mnustampa_Click()
+{
+    if (!c_.Griglia) return;
+    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
+    if (!abbinaScansione) SpegniTimer();
+    const int risposta = programma_.servizi().MsgBox(widget(), QStringLiteral("Avvio la stampa?"),
+                                                     msg::YesNo + msg::Question, TitoloProgramma);
+    if (risposta == msg::RispostaYes) {
+        programma_.servizi().MsgBox(widget(), QStringLiteral("Sto stampando"), msg::Information, TitoloProgramma);
+        Stampa();
+        if (!abbinaScansione) AccendiTimer();
+    } else {
+        AccendiTimer();
+    }
+}
+
+void FinestraEsercizio::Stampa()
+{
+    if (!c_.Griglia) return;
+    QFont f = c_.Griglia->Modello().Font();
+    f.setPointSizeF(12);
+    c_.Griglia->Modello().setFont(f);
+    c_.Griglia->Aggiorna();
+
+    std::unique_ptr<Stampante> stampante = programma_.servizi().NuovaStampante();
+    if (!stampante) {
+        programma_.servizi().MsgBox(widget(), QStringLiteral("Nessuna stampante disponibile: la stampa non è stata fatta."),
+                                    msg::Exclamation, TitoloProgramma);
+        return;
+    }
+    stampante->setOrientation(2);
+    StampaGriglia(*stampante, c_.Griglia->Modello(), 2, 2);
+    const bool riuscita = stampante->EndDoc();
+    const QString destinazione = stampante->Destinazione();
+    if (!riuscita) {
+        programma_.servizi().MsgBox(widget(), QStringLiteral("La stampa non è riuscita."), msg::Exclamation,
+                                    TitoloProgramma);
+    } else if (!destinazione.isEmpty()) {
+        programma_.servizi().MsgBox(
+            widget(),
+            QStringLiteral("Nessuna stampante disponibile: i risultati sono stati salvati nel file\n") + destinazione,
+            msg::Information, TitoloProgramma);
+    }
+}

@@ -1,0 +1,59 @@
+#include "frame/finestrafrasi.h"
+
+#include "platform/file.h"
+
+FinestraFrasi::FinestraFrasi(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
+    : FinestraEsercizio(programma, progetto, parent)
+{
+}
+
+QString FinestraFrasi::PercorsoInUso() const
+{
+    const bool complemento =
+        progetto_.lista == ListaIniziale::Oggetto || progetto_.lista == ListaIniziale::Complemento;
+    return complemento ? programma_.FileEsercizio : PercorsoLista;
+}
+
+QString FinestraFrasi::PercorsoLivello() const
+{
+    return programma_.PercorsoDati(QStringLiteral("testifrasolino/Riconoscisoggettopredicato/liv") +
+                                   QString::number(Livello) + QStringLiteral(".txt"));
+}
+
+void FinestraFrasi::PassiCaricamento()
+{
+    if (progetto_.livelloAlCaricamento) Livello = 1;
+    switch (progetto_.lista) {
+    case ListaIniziale::Livello: PercorsoLista = PercorsoLivello(); break;
+    case ListaIniziale::Sottinteso:
+        PercorsoLista = programma_.PercorsoDati(QStringLiteral("testifrasolino/Riconoscisoggettopredicato/sottinteso.txt"));
+        break;
+    case ListaIniziale::Oggetto:
+        programma_.FileEsercizio = programma_.PercorsoDati(QStringLiteral("testifrasolino/complementi/oggetto.txt"));
+        break;
+    case ListaIniziale::Complemento:
+    case ListaIniziale::Coppie: break;
+    }
+    CaricaLista();
+}
+
+void FinestraFrasi::CaricaLista()
+{
+    NumeroFrasi = 0;
+    Frasi.fill(QString());
+
+    const QString percorso = PercorsoInUso();
+    const std::optional<QStringList> righe = file::EsisteFile(percorso) ? file::LeggiRighe(percorso) : std::nullopt;
+    if (!righe) {
+        programma_.servizi().MsgBox(widget(),
+                                    QStringLiteral("Non riesco a leggere la lista:\n") + percorso, msg::Critical,
+                                    TitoloProgramma);
+        return;
+    }
+    for (const QString& riga : *righe) {
+        if (NumeroFrasi >= MassimoRighe) break;
+        ++NumeroFrasi;
+        const bool vuota = riga.count(QLatin1Char(' ')) == riga.size();
+        Frasi[NumeroFrasi] = vuota ? QString() : riga;
+    }
+}

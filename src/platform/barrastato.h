@@ -1,0 +1,61 @@
+#pragma once
+// A status bar along the bottom edge of a window's client area, as wide as the client area, with
+// panels addressed by position from 1. Each panel has a text, a picture, a width and a minimum
+// width in twips, and a visibility; hidden panels take no room. A click on a shown panel raises
+// PanelClick with the panel's position.
+#include "colore.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <vector>
+
+class BarraStato : public QWidget {
+    Q_OBJECT
+public:
+    struct Pannello {
+        QString Text;
+        QPixmap Picture;
+        int Width = 1440;    // twips
+        int MinWidth = 1440; // twips
+        bool Visible = true;
+    };
+
+    explicit BarraStato(QWidget* parent = nullptr);
+
+    // Adds a panel at the end and returns its position (1-based).
+    int AggiungiPannello(const Pannello& p);
+    int NumeroPannelli() const { return static_cast<int>(pannelli_.size()); }
+
+    QString Text(int pannello) const;
+    void setText(int pannello, const QString& testo);
+    bool PannelloVisibile(int pannello) const;
+    void setPannelloVisibile(int pannello, bool si);
+    const Pannello& Panel(int pannello) const;
+
+    // Height in twips; the bar stays docked at the bottom of its parent.
+    int Height() const;
+    void setHeight(int tw);
+    void setCarattere(const QString& famiglia, double punti, bool grassetto);
+
+    // The panel at a point of the bar (widget coordinates), 0 when none.
+    int PannelloA(const QPoint& punto) const;
+    // The rectangle a panel occupies (widget coordinates); empty when hidden.
+    QRect RettangoloPannello(int pannello) const;
+
+    // Re-docks the bar at the bottom of its parent, full width.
+    void Aggancia();
+
+signals:
+    void PanelClick(int pannello);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    Pannello& rif(int pannello);
+    std::vector<Pannello> pannelli_;
+    int altezza_ = 495;
+};

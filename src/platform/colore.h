@@ -1,0 +1,22 @@
+#pragma once
+// Colours are 32-bit values laid out 0x00BBGGRR (red in the low byte).
+#include <QColor>
+#include <cstdint>
+
+using Colore = std::uint32_t;
+
+namespace colore {
+
+constexpr Colore Rgb(int r, int g, int b)
+{
+    return static_cast<Colore>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+inline QColor aQColor(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline Colore daQColor(const QColor& q) { return Rgb(q.red(), q.green(), q.blue()); }
+
+// A colour kept in a double is rounded to the nearest 32-bit value; out-of-range values are clamped
+// into 0..0xFFFFFF so that a hand-edited setting never becomes an undefined conversion.
+Colore daDouble(double valore);
+
+} // namespace colore

@@ -1,0 +1,583 @@
+#include "controlli.h"
+
+#include "twips.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <cmath>
+
+// ---------------------------------------------------------------------------------------------
+// Twips geometry
+
+template <class Base>
+int ControlloTwips<Base>::Left() const
+{
+    return twips::daPixel(this->x());
+}
+
+template <class Base>
+int ControlloTwips<Base>::Top() const
+{
+    return twips::daPixel(this->y());
+}
+
+template <class Base>
+int ControlloTwips<Base>::Width() const
+{
+    return twips::daPixel(this->width());
+}
+
+template <class Base>
+int ControlloTwips<Base>::Height() const
+{
+    return twips::daPixel(this->height());
+}
+
+template <class Base>
+void ControlloTwips<Base>::setLeft(int tw)
+{
+    this->move(twips::aPixel(tw), this->y());
+}
+
+template <class Base>
+void ControlloTwips<Base>::setTop(int tw)
+{
+    this->move(this->x(), twips::aPixel(tw));
+}
+
+template <class Base>
+void ControlloTwips<Base>::setWidth(int tw)
+{
+    this->resize(std::max(0, twips::aPixel(tw)), this->height());
+}
+
+template <class Base>
+void ControlloTwips<Base>::setHeight(int tw)
+{
+    this->resize(this->width(), std::max(0, twips::aPixel(tw)));
+}
+
+template <class Base>
+void ControlloTwips<Base>::Move(int left, int top)
+{
+    this->move(twips::aPixel(left), twips::aPixel(top));
+}
+
+template <class Base>
+void ControlloTwips<Base>::Move(int left, int top, int width, int height)
+{
+    this->setGeometry(twips::aPixel(left), twips::aPixel(top), std::max(0, twips::aPixel(width)),
+                      std::max(0, twips::aPixel(height)));
+}
+
+template <class Base>
+void ControlloTwips<Base>::setPuntatore(const std::optional<QCursor>& cursore)
+{
+    puntatore_ = cursore;
+    if (cursore)
+        this->setCursor(*cursore);
+    else
+        this->unsetCursor();
+}
+
+template <class Base>
+void ControlloTwips<Base>::setCarattere(const QString& famiglia, double punti, bool grassetto, bool corsivo)
+{
+    QFont f(famiglia);
+    if (punti > 0) f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    f.setItalic(corsivo);
+    this->setFont(f);
+}
+
+template class ControlloTwips<QLabel>;
+template class ControlloTwips<QPushButton>;
+template class ControlloTwips<QCheckBox>;
+template class ControlloTwips<QRadioButton>;
+template class ControlloTwips<QGroupBox>;
+template class ControlloTwips<QScrollBar>;
+template class ControlloTwips<QWidget>;
+
+namespace {
+
+QString NomeColore(Colore c)
+{
+    return colore::aQColor(c).name(QColor::HexRgb);
+}
+
+// The private drag payload: this process and the address of the dragged label.
+const QString TipoMimeEtichetta = QStringLiteral("application/x-frasolino-etichetta");
+
+QByteArray CodificaOrigine(const Etichetta* e)
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
+           QByteArray::number(reinterpret_cast<quintptr>(e));
+}
+
+// The label a drag event names: the drag's source when it is a label, else the label that the
+// private payload names, provided it is a label of this process that still exists.
+Etichetta* OrigineDi(const QDropEvent* e)
+{
+    if (auto* s = qobject_cast<Etichetta*>(e->source())) return s;
+    const QMimeData* m = e->mimeData();
+    if (!m || !m->hasFormat(TipoMimeEtichetta)) return nullptr;
+    const QList<QByteArray> parti = m->data(TipoMimeEtichetta).split(' ');
+    if (parti.size() != 2) return nullptr;
+    bool ok1 = false, ok2 = false;
+    const qint64 pid = parti[0].toLongLong(&ok1);
+    const quintptr indirizzo = parti[1].toULongLong(&ok2);
+    if (!ok1 || !ok2 || pid != QCoreApplication::applicationPid()) return nullptr;
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget* w : widgets)
+        if (reinterpret_cast<quintptr>(w) == indirizzo) return qobject_cast<Etichetta*>(w);
+    return nullptr;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Etichetta
+
+Etichetta::Etichetta(QWidget* parent) : ControlloTwips<QLabel>(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setIndent(0);
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    setAllineamento(0);
+    aggiornaStile();
+}
+
+QString Etichetta::Caption() const
+{
+    return text();
+}
+
+void Etichetta::setCaption(const QString& testo)
+{
+    setText(testo);
+    if (autoSize_) adattaDimensioni();
+}
+
+void Etichetta::setBackColor(Colore c)
+{
+    sfondo_ = c;
+    aggiornaStile();
+}
+
+void Etichetta::setForeColor(Colore c)
+{
+    testo_ = c;
+    aggiornaStile();
+}
+
+void Etichetta::setBackStyleOpaco(bool opaco)
+{
+    opaco_ = opaco;
+    aggiornaStile();
+}
+
+void Etichetta::setAutoSize(bool si)
+{
+    autoSize_ = si;
+    if (si) adattaDimensioni();
+}
+
+void Etichetta::setBordo(bool fisso)
+{
+    bordo_ = fisso;
+    if (fisso) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+    if (autoSize_) adattaDimensioni();
+}
+
+void Etichetta::setAllineamento(int a)
+{
+    allineamento_ = a;
+    Qt::Alignment h = Qt::AlignLeft;
+    if (a == 1) h = Qt::AlignRight;
+    if (a == 2) h = Qt::AlignHCenter;
+    setAlignment(h | Qt::AlignTop);
+}
+
+void Etichetta::aggiornaStile()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colore::aQColor(sfondo_));
+    // The disabled group keeps the style's greyed text.
+    p.setColor(QPalette::Active, QPalette::WindowText, colore::aQColor(testo_));
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colore::aQColor(testo_));
+    setPalette(p);
+    setAutoFillBackground(opaco_);
+}
+
+void Etichetta::adattaDimensioni()
+{
+    const QFontMetricsF fm(font());
+    const int bordi = 2 * (frameWidth() + margin());
+    if (wordWrap()) {
+        resize(width(), heightForWidth(width()));
+        return;
+    }
+    // horizontalAdvance counts trailing blanks, which are part of a caption's width.
+    const int w = static_cast<int>(std::ceil(fm.horizontalAdvance(text()))) + bordi;
+    const int h = static_cast<int>(std::ceil(fm.height())) + bordi;
+    resize(w, h);
+}
+
+void Etichetta::changeEvent(QEvent* e)
+{
+    ControlloTwips<QLabel>::changeEvent(e);
+    if (e->type() == QEvent::FontChange && autoSize_) adattaDimensioni();
+}
+
+Etichetta* Etichetta::Clona() const
+{
+    auto* c = new Etichetta(parentWidget());
+    c->hide();
+    c->setFont(font());
+    c->setWordWrap(wordWrap());
+    c->setBordo(bordo_);
+    c->setAllineamento(allineamento_);
+    c->setText(text());
+    c->setGeometry(geometry());
+    c->sfondo_ = sfondo_;
+    c->testo_ = testo_;
+    c->opaco_ = opaco_;
+    c->aggiornaStile();
+    c->setEnabled(isEnabled());
+    c->setPuntatore(puntatore_);
+    c->trascina_ = trascina_;
+    c->tag_ = tag_;
+    c->autoSize_ = autoSize_;
+    c->setToolTip(toolTip());
+    return c;
+}
+
+void Etichetta::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        ControlloTwips<QLabel>::mousePressEvent(e);
+        return;
+    }
+    e->accept();
+    if (!trascina_) {
+        premuto_ = true;
+        return;
+    }
+    // Automatic drag: the drag starts with the press, and there is no click.
+    premuto_ = false;
+    QPointer<Etichetta> io(this);
+    auto* drag = new QDrag(this);
+    auto* dati = new QMimeData;
+    dati->setData(TipoMimeEtichetta, CodificaOrigine(this));
+    drag->setMimeData(dati);
+    if (width() > 0 && height() > 0) {
+        drag->setPixmap(grab());
+        drag->setHotSpot(e->position().toPoint());
+    }
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    // The drop may have removed this label; nothing more to do here either way.
+    Q_UNUSED(io);
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        ControlloTwips<QLabel>::mouseReleaseEvent(e);
+        return;
+    }
+    e->accept();
+    const bool eraPremuto = premuto_;
+    premuto_ = false;
+    if (eraPremuto && rect().contains(e->position().toPoint())) emit Click();
+}
+
+void Etichetta::mouseMoveEvent(QMouseEvent* e)
+{
+    ControlloTwips<QLabel>::mouseMoveEvent(e);
+    emit MouseMove();
+}
+
+void Etichetta::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (OrigineDi(e)) {
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void Etichetta::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (OrigineDi(e)) {
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void Etichetta::dropEvent(QDropEvent* e)
+{
+    Etichetta* origine = OrigineDi(e);
+    if (!origine) {
+        e->ignore();
+        return;
+    }
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+    Rilascia(origine);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bottone
+
+Bottone::Bottone(QWidget* parent) : ControlloTwips<QPushButton>(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &Bottone::Click);
+    setBackColor(sfondo_);
+}
+
+void Bottone::setBackColor(Colore c)
+{
+    sfondo_ = c;
+    const QString sfondo = NomeColore(c);
+    const QString premuto = colore::aQColor(c).darker(115).name(QColor::HexRgb);
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: #000000; border: 1px solid #808080;"
+                                 " padding: 2px; }"
+                                 "QPushButton:focus { border: 2px solid #000000; }"
+                                 "QPushButton:pressed { background-color: %2; }"
+                                 "QPushButton:disabled { color: #8c8c8c; border: 1px solid #b0b0b0; }")
+                      .arg(sfondo, premuto));
+}
+
+Bottone* Bottone::Clona() const
+{
+    auto* c = new Bottone(parentWidget());
+    c->hide();
+    c->setFont(font());
+    c->setText(text());
+    c->setGeometry(geometry());
+    c->setBackColor(sfondo_);
+    c->setEnabled(isEnabled());
+    c->setPuntatore(puntatore_);
+    c->tag_ = tag_;
+    c->setToolTip(toolTip());
+    return c;
+}
+
+// ---------------------------------------------------------------------------------------------
+// CasellaSpunta, Opzione, Cornice, BarraOrizzontale, Immagine
+
+CasellaSpunta::CasellaSpunta(QWidget* parent) : ControlloTwips<QCheckBox>(parent)
+{
+    setMouseTracking(true);
+    connect(this, &QCheckBox::toggled, this, [this] { emit Click(); });
+    setBackColor(sfondo_);
+}
+
+void CasellaSpunta::setValue(int v)
+{
+    setChecked(v != 0);
+}
+
+void CasellaSpunta::setBackColor(Colore c)
+{
+    sfondo_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colore::aQColor(c));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void CasellaSpunta::mouseMoveEvent(QMouseEvent* e)
+{
+    ControlloTwips<QCheckBox>::mouseMoveEvent(e);
+    emit MouseMove();
+}
+
+Opzione::Opzione(QWidget* parent) : ControlloTwips<QRadioButton>(parent)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool attiva) {
+        if (attiva) emit Click();
+    });
+}
+
+void Opzione::setValue(bool v)
+{
+    if (v) {
+        setChecked(true);
+        return;
+    }
+    // An exclusive option cannot be cleared directly.
+    const bool esclusiva = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(esclusiva);
+}
+
+Cornice::Cornice(QWidget* parent) : ControlloTwips<QGroupBox>(parent)
+{
+    setBackColor(sfondo_);
+}
+
+void Cornice::setBackColor(Colore c)
+{
+    sfondo_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colore::aQColor(c));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+BarraOrizzontale::BarraOrizzontale(QWidget* parent) : ControlloTwips<QScrollBar>(Qt::Horizontal, parent)
+{
+    connect(this, &QScrollBar::valueChanged, this, &BarraOrizzontale::Change);
+}
+
+Immagine::Immagine(QWidget* parent) : ControlloTwips<QLabel>(parent)
+{
+    setScaledContents(true);
+}
+
+void Immagine::setPicture(const QPixmap& p)
+{
+    setPixmap(p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Forma
+
+Forma::Forma(QWidget* parent) : ControlloTwips<QWidget>(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+}
+
+void Forma::setBorderColor(Colore c)
+{
+    colore_ = c;
+    update();
+}
+
+void Forma::setBorderWidth(int pixel)
+{
+    spessore_ = std::max(0, pixel);
+    update();
+}
+
+void Forma::paintEvent(QPaintEvent*)
+{
+    if (spessore_ <= 0 || width() <= 0 || height() <= 0) return;
+    QPainter p(this);
+    const QColor c = colore::aQColor(colore_);
+    // The outline lies inside the shape's rectangle.
+    const int s = std::min({spessore_, (width() + 1) / 2, (height() + 1) / 2});
+    p.fillRect(0, 0, width(), s, c);
+    p.fillRect(0, height() - s, width(), s, c);
+    p.fillRect(0, 0, s, height(), c);
+    p.fillRect(width() - s, 0, s, height(), c);
+}
+
+// ---------------------------------------------------------------------------------------------
+// CasellaFuoco
+
+CasellaFuoco::CasellaFuoco(QWidget* parent) : ControlloTwips<QWidget>(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+int CasellaFuoco::CodiceTasto(int tastoQt)
+{
+    switch (tastoQt) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return tasti::Invio;
+    case Qt::Key_Space:
+        return tasti::Spazio;
+    case Qt::Key_Left:
+        return tasti::Sinistra;
+    case Qt::Key_Up:
+        return tasti::Su;
+    case Qt::Key_Right:
+        return tasti::Destra;
+    case Qt::Key_Down:
+        return tasti::Giu;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    if (tastoQt >= Qt::Key_A && tastoQt <= Qt::Key_Z) return 65 + (tastoQt - Qt::Key_A);
+    if (tastoQt >= Qt::Key_0 && tastoQt <= Qt::Key_9) return 48 + (tastoQt - Qt::Key_0);
+    return 0;
+}
+
+namespace {
+int Maiuscole(Qt::KeyboardModifiers m)
+{
+    int s = 0;
+    if (m & Qt::ShiftModifier) s |= 1;
+    if (m & Qt::ControlModifier) s |= 2;
+    if (m & Qt::AltModifier) s |= 4;
+    return s;
+}
+} // namespace
+
+bool CasellaFuoco::event(QEvent* e)
+{
+    // Tab and Backtab are keys like the others here, not focus moves.
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            keyPressEvent(k);
+            return true;
+        }
+    }
+    return ControlloTwips<QWidget>::event(e);
+}
+
+void CasellaFuoco::keyPressEvent(QKeyEvent* e)
+{
+    e->accept();
+    // A held key repeats its key down and key press, as the keyboard does; see keyReleaseEvent.
+    QPointer<CasellaFuoco> io(this);
+    const QString testo = e->text();
+    emit KeyDown(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
+    if (!io) return;
+    if (!testo.isEmpty()) emit KeyPress(testo.at(0).unicode());
+}
+
+void CasellaFuoco::keyReleaseEvent(QKeyEvent* e)
+{
+    e->accept();
+    // While a key is held the keyboard sends release-and-press pairs: only the real release is a
+    // key up.
+    if (e->isAutoRepeat()) return;
+    emit KeyUp(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
+}

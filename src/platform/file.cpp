@@ -1,0 +1,167 @@
+#include "file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <array>
+
+namespace file {
+
+bool EsisteFile(const QString& percorso)
+{
+    if (percorso.isEmpty()) return false;
+    const QFileInfo info(percorso);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+bool EsisteCartella(const QString& percorso)
+{
+    if (percorso.isEmpty()) return false;
+    const QFileInfo info(percorso);
+    return info.exists() && info.isDir();
+}
+
+namespace {
+
+// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool Utf8Valido(const QByteArray& b)
+{
+    const auto n = b.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(b[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int seguito = 0;
+        char32_t minimo = 0;
+        char32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            seguito = 1;
+            cp = c & 0x1F;
+            minimo = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            seguito = 2;
+            cp = c & 0x0F;
+            minimo = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            seguito = 3;
+            cp = c & 0x07;
+            minimo = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + seguito > n - 1) return false;
+        for (int k = 1; k <= seguito; ++k) {
+            const auto s = static_cast<unsigned char>(b[i + k]);
+            if ((s & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (s & 0x3F);
+        }
+        if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += seguito + 1;
+    }
+    return true;
+}
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned bytes map to the C1 control of the same value.
+constexpr std::array<char16_t, 32> Cp1252Alto = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+QString Decodifica(const QByteArray& byte)
+{
+    QByteArray b = byte;
+    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
+    if (Utf8Valido(b)) return QString::fromUtf8(b);
+    QString s;
+    s.reserve(b.size());
+    for (const char ch : b) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80 && c <= 0x9F)
+            s.append(QChar(Cp1252Alto[c - 0x80]));
+        else
+            s.append(QChar(static_cast<char16_t>(c)));
+    }
+    return s;
+}
+
+QStringList Righe(const QString& testo)
+{
+    QStringList righe;
+    const auto n = testo.size();
+    qsizetype inizio = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = testo[i];
+        if (c == u'\r' || c == u'\n') {
+            righe.append(testo.mid(inizio, i - inizio));
+            if (c == u'\r' && i + 1 < n && testo[i + 1] == u'\n') ++i;
+            ++i;
+            inizio = i;
+        } else {
+            ++i;
+        }
+    }
+    if (inizio < n) righe.append(testo.mid(inizio));
+    return righe;
+}
+
+std::optional<QStringList> LeggiRighe(const QString& percorso)
+{
+    QFile f(percorso);
+    if (!QFileInfo(percorso).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return Righe(Decodifica(f.readAll()));
+}
+
+QString CartellaProgramma()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString RadiceImpostazioni()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString CartellaDocumenti()
+{
+    QString c = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (c.isEmpty()) c = QDir::homePath();
+    return c;
+}
+
+} // namespace file
+
+struct BloccoIstanza::Dati {
+    std::unique_ptr<QLockFile> blocco;
+    bool preso = false;
+};
+
+BloccoIstanza::BloccoIstanza(const QString& nome) : d_(std::make_unique<Dati>())
+{
+    QString cartella = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (cartella.isEmpty() || !QDir().mkpath(cartella)) cartella = QDir::tempPath();
+    d_->blocco = std::make_unique<QLockFile>(QDir(cartella).filePath(nome + QStringLiteral(".lock")));
+    // A lock whose process is gone is stale at once; a live holder's lock never is.
+    d_->blocco->setStaleLockTime(0);
+    d_->preso = d_->blocco->tryLock(0);
+}
+
+BloccoIstanza::~BloccoIstanza()
+{
+    if (d_ && d_->preso) d_->blocco->unlock();
+}
+
+bool BloccoIstanza::Preso() const
+{
+    return d_->preso;
+}

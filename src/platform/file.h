@@ -1,0 +1,46 @@
+#pragma once
+// Files and folders: existence tests, text decoding, the program's folder and the settings root,
+// and a single-instance lock.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace file {
+
+// An existing ordinary file (not a folder, not hidden). Empty path: false.
+bool EsisteFile(const QString& percorso);
+// An existing folder (hidden ones included). Empty path: false. Never fails.
+bool EsisteCartella(const QString& percorso);
+
+// Text bytes as UTF-8 when they are valid UTF-8, else as Windows-1252.
+QString Decodifica(const QByteArray& byte);
+// Lines of a text; a line ends at CR LF, CR or LF. A line end at the very end of the text ends
+// the last line (it does not start an empty one).
+QStringList Righe(const QString& testo);
+// Reads and decodes a text file into lines; nothing when it cannot be read.
+std::optional<QStringList> LeggiRighe(const QString& percorso);
+
+// The folder of the running program (where its data lives).
+QString CartellaProgramma();
+// The root folder for settings: $XDG_CONFIG_HOME (or ~/.config) on Linux.
+QString RadiceImpostazioni();
+// The user's documents folder (for printouts saved as PDF).
+QString CartellaDocumenti();
+
+} // namespace file
+
+// Held while the program runs; a second copy fails to take it. A lock left by a copy that was
+// killed is taken over.
+class BloccoIstanza {
+public:
+    explicit BloccoIstanza(const QString& nome);
+    ~BloccoIstanza();
+    bool Preso() const;
+
+private:
+    struct Dati;
+    std::unique_ptr<Dati> d_;
+};

@@ -1,0 +1,254 @@
+#include "finestra.h"
+
+#include "twips.h"
+#include "vocemenu.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+// ---------------------------------------------------------------------------------------------
+// GestoreFinestre
+
+void GestoreFinestre::Registra(Finestra* f)
+{
+    if (std::find(finestre_.begin(), finestre_.end(), f) == finestre_.end()) finestre_.push_back(f);
+}
+
+void GestoreFinestre::Rimuovi(Finestra* f)
+{
+    finestre_.erase(std::remove(finestre_.begin(), finestre_.end(), f), finestre_.end());
+}
+
+bool GestoreFinestre::QualcunaCaricata() const
+{
+    return std::any_of(finestre_.begin(), finestre_.end(), [](const Finestra* f) { return f->Caricata(); });
+}
+
+std::vector<Finestra*> GestoreFinestre::Caricate() const
+{
+    std::vector<Finestra*> v;
+    std::copy_if(finestre_.begin(), finestre_.end(), std::back_inserter(v),
+                 [](const Finestra* f) { return f->Caricata(); });
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The window's widget and its client area
+
+namespace {
+
+class AreaClient : public QWidget {
+public:
+    AreaClient(Finestra* f, QWidget* parent) : QWidget(parent), finestra_(f) {}
+    std::function<void()> quandoRidimensionata;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        if (quandoRidimensionata) quandoRidimensionata();
+    }
+
+private:
+    QPointer<Finestra> finestra_;
+};
+
+} // namespace
+
+class WidgetFinestra : public QMainWindow {
+public:
+    explicit WidgetFinestra(Finestra* f) : finestra_(f)
+    {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        auto* area = new AreaClient(f, this);
+        area->setAutoFillBackground(true);
+        area->quandoRidimensionata = [this] {
+            if (finestra_ && finestra_->widget_ == this) finestra_->ridimensionata();
+        };
+        setCentralWidget(area);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        e->accept();
+        if (finestra_ && finestra_->widget_ == this) finestra_->chiusaDallUtente();
+    }
+
+private:
+    QPointer<Finestra> finestra_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Finestra
+
+Finestra::Finestra(GestoreFinestre& gestore, QSize clientProgetto, QObject* parent)
+    : QObject(parent), gestore_(gestore), clientProgetto_(clientProgetto)
+{
+    gestore_.Registra(this);
+}
+
+Finestra::~Finestra()
+{
+    gestore_.Rimuovi(this);
+    if (widget_) {
+        QMainWindow* w = widget_;
+        widget_ = nullptr;
+        delete w;
+    }
+}
+
+QWidget* Finestra::client() const
+{
+    return widget_ ? widget_->centralWidget() : nullptr;
+}
+
+void Finestra::Carica()
+{
+    if (widget_) return;
+    auto* w = new WidgetFinestra(this);
+    widget_ = w;
+    caricamentoCompleto_ = false;
+    w->setWindowTitle(titolo_);
+    setBackColor(sfondo_);
+
+    CreaControlli();
+    if (widget_ != w) return;
+
+    // The design size is the client area's: the menu bar and the frame come on top of it.
+    const QSize progetto(twips::aPixel(clientProgetto_.width()), twips::aPixel(clientProgetto_.height()));
+    int barra = 0;
+    if (QWidget* m = w->menuWidget(); m && !m->isHidden()) barra = m->sizeHint().height();
+    w->resize(progetto.width(), progetto.height() + barra);
+    if (QLayout* l = w->layout()) {
+        l->invalidate();
+        l->activate();
+        const QSize scarto = progetto - client()->size();
+        if (!scarto.isNull()) {
+            w->resize(w->size() + scarto);
+            l->invalidate();
+            l->activate();
+        }
+    }
+
+    Form_Load();
+    if (widget_ == w) caricamentoCompleto_ = true;
+}
+
+void Finestra::Mostra()
+{
+    if (!widget_) Carica();
+    QPointer<QMainWindow> w = widget_;
+    if (!w) return;
+    const bool eraVisibile = w->isVisible();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    if (!eraVisibile && w && widget_ == w) Form_Activate();
+}
+
+void Finestra::Scarica()
+{
+    if (!widget_ || inScaricamento_) return;
+    inScaricamento_ = true;
+    QMainWindow* w = widget_;
+    // Unloaded from now on, even though the widget is deleted only when control returns to the
+    // event loop (this may run inside one of its own handlers).
+    widget_ = nullptr;
+    caricamentoCompleto_ = false;
+    DistruggiControlli();
+    w->hide();
+    w->deleteLater();
+    inScaricamento_ = false;
+}
+
+void Finestra::chiusaDallUtente()
+{
+    Scarica();
+    if (!gestore_.QualcunaCaricata() && gestore_.FineProgramma) gestore_.FineProgramma();
+}
+
+void Finestra::ridimensionata()
+{
+    if (widget_ && caricamentoCompleto_) Form_Resize();
+}
+
+int Finestra::Width() const
+{
+    if (!widget_) return clientProgetto_.width();
+    return twips::daPixel(widget_->frameGeometry().width());
+}
+
+int Finestra::Height() const
+{
+    if (!widget_) return clientProgetto_.height();
+    return twips::daPixel(widget_->frameGeometry().height());
+}
+
+int Finestra::ScaleWidth() const
+{
+    if (!widget_) return clientProgetto_.width();
+    return twips::daPixel(client()->width());
+}
+
+int Finestra::ScaleHeight() const
+{
+    if (!widget_) return clientProgetto_.height();
+    return twips::daPixel(client()->height());
+}
+
+void Finestra::setDimensioniEsterne(int larghezza, int altezza)
+{
+    if (!widget_) Carica();
+    if (!widget_) return;
+    const QSize cornice = widget_->frameGeometry().size() - widget_->size();
+    widget_->resize(std::max(1, twips::aPixel(larghezza) - cornice.width()),
+                    std::max(1, twips::aPixel(altezza) - cornice.height()));
+}
+
+void Finestra::setBackColor(Colore c)
+{
+    sfondo_ = c;
+    if (QWidget* area = client()) {
+        QPalette p = area->palette();
+        p.setColor(QPalette::Window, colore::aQColor(c));
+        area->setPalette(p);
+        area->setAutoFillBackground(true);
+    }
+}
+
+void Finestra::setCaption(const QString& titolo)
+{
+    titolo_ = titolo;
+    if (widget_) widget_->setWindowTitle(titolo);
+}
+
+VoceMenu* Finestra::AggiungiMenu(const QString& caption, VoceMenu* sotto, bool conSottomenu)
+{
+    if (!widget_ || (sotto && !sotto->menu())) return nullptr;
+    QMenuBar* barra = widget_->menuBar();
+    barra->setNativeMenuBar(false);
+    QAction* azione = nullptr;
+    QMenu* menu = nullptr;
+    if (sotto) {
+        if (conSottomenu) {
+            menu = sotto->menu()->addMenu(caption);
+            azione = menu->menuAction();
+        } else {
+            azione = sotto->menu()->addAction(caption);
+        }
+    } else {
+        if (conSottomenu) {
+            menu = barra->addMenu(caption);
+            azione = menu->menuAction();
+        } else {
+            azione = barra->addAction(caption);
+        }
+    }
+    return new VoceMenu(azione, menu, widget_);
+}

@@ -1,0 +1,104 @@
+#include "ridimensionatore.h"
+
+#include "barrastato.h"
+#include "controlli.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The controls of a container: its direct child widgets, and those of its frames, recursively.
+// The inner parts of composite controls (the status bar's, the grid's viewport and scroll bars)
+// are theirs to arrange.
+void Raccogli(QWidget* contenitore, std::vector<QWidget*>& out)
+{
+    const auto figli = contenitore->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : figli) {
+        if (w->isWindow()) continue;
+        if (qobject_cast<BarraStato*>(w)) continue; // it docks itself
+        out.push_back(w);
+        if (qobject_cast<Cornice*>(w)) Raccogli(w, out);
+    }
+}
+
+} // namespace
+
+void Ridimensionatore::RecordLayout(QWidget* client)
+{
+    client_ = client;
+    voci_.clear();
+    dimensioni_ = QSize();
+    sxApplicata_ = syApplicata_ = 1.0;
+    if (!client) return;
+    dimensioni_ = client->size();
+    std::vector<QWidget*> controlli;
+    Raccogli(client, controlli);
+    voci_.reserve(controlli.size());
+    for (QWidget* w : controlli) voci_.push_back({w, QRectF(w->geometry()), w->font(), w->geometry(), w->font()});
+}
+
+double Ridimensionatore::ScalaX() const
+{
+    if (!client_ || dimensioni_.width() <= 0) return 1.0;
+    return static_cast<double>(client_->width()) / dimensioni_.width();
+}
+
+double Ridimensionatore::ScalaY() const
+{
+    if (!client_ || dimensioni_.height() <= 0) return 1.0;
+    return static_cast<double>(client_->height()) / dimensioni_.height();
+}
+
+namespace {
+
+double Punti(const QFont& f)
+{
+    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize();
+}
+
+QFont ConPunti(QFont f, double punti, bool inPunti)
+{
+    if (inPunti)
+        f.setPointSizeF(std::max(1.0, punti));
+    else
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(punti))));
+    return f;
+}
+
+} // namespace
+
+void Ridimensionatore::ApplyLayout()
+{
+    if (!client_ || dimensioni_.width() <= 0 || dimensioni_.height() <= 0) return;
+    const double sx = ScalaX();
+    const double sy = ScalaY();
+    const double sf = std::min(sx, sy);
+    const double sfPrima = std::min(sxApplicata_, syApplicata_);
+    for (Voce& v : voci_) {
+        if (!v.w) continue; // destroyed since the record
+        // Changed by the window since the last layout: that is the control's new base.
+        if (v.w->font() != v.fontApplicato) {
+            const QFont ora = v.w->font();
+            v.font = ConPunti(ora, Punti(ora) / sfPrima, ora.pointSizeF() > 0);
+        }
+        if (v.w->geometry() != v.applicata) {
+            const QRect g = v.w->geometry();
+            v.geometria = QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
+                                 g.height() / syApplicata_);
+        }
+        const QFont f = ConPunti(v.font, Punti(v.font) * sf, v.font.pointSizeF() > 0);
+        if (f != v.w->font()) v.w->setFont(f);
+        v.fontApplicato = v.w->font();
+        // Scale the edges, so that controls side by side stay side by side.
+        const QRectF& g = v.geometria;
+        const int x1 = static_cast<int>(std::lround(g.left() * sx));
+        const int x2 = static_cast<int>(std::lround((g.left() + g.width()) * sx));
+        const int y1 = static_cast<int>(std::lround(g.top() * sy));
+        const int y2 = static_cast<int>(std::lround((g.top() + g.height()) * sy));
+        v.w->setGeometry(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1));
+        v.applicata = v.w->geometry();
+    }
+    sxApplicata_ = sx;
+    syApplicata_ = sy;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Keeps a window's controls in proportion with its client area. RecordLayout notes the client
+// size and every control's geometry and font as they are now; ApplyLayout moves and resizes each
+// recorded control (and scales its font) in the ratio of the present client size to the recorded
+// one. Controls created after RecordLayout are left where the window puts them; a recorded control
+// that the window moves or gives another font keeps that place and font at the present size and
+// is scaled from there on.
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+#include <QWidget>
+
+#include <vector>
+
+class Ridimensionatore {
+public:
+    void RecordLayout(QWidget* client);
+    void ApplyLayout();
+
+    // The scale in use (present client size over recorded size), 1 before any record.
+    double ScalaX() const;
+    double ScalaY() const;
+
+private:
+    // A control's layout at the recorded client size. When the program moves a control or changes
+    // its font after the record, the new state becomes the control's base at the present scale.
+    struct Voce {
+        QPointer<QWidget> w;
+        QRectF geometria;   // at the recorded client size
+        QFont font;         // at the recorded client size
+        QRect applicata;    // the geometry last set or seen
+        QFont fontApplicato;
+    };
+    QPointer<QWidget> client_;
+    QSize dimensioni_;
+    std::vector<Voce> voci_;
+    double sxApplicata_ = 1.0, syApplicata_ = 1.0;
+};

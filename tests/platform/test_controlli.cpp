@@ -1,0 +1,486 @@
+// The controls: labels (auto size, copies, clicks, drag and drop), buttons, check boxes, option
+// buttons, shapes and the focus box's key codes.
+#include "platform/controlli.h"
+#include "platform/twips.h"
+#include "suite.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFontMetricsF>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Sends a drag-enter, drag-move and drop with the given payload to a widget, as a real drag
+// does; returns whether the drop was accepted.
+bool Trascina(QWidget* bersaglio, QMimeData* dati)
+{
+    const QPointF punto(bersaglio->width() / 2.0, bersaglio->height() / 2.0);
+    QDragEnterEvent entra(punto.toPoint(), Qt::MoveAction, dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bersaglio, &entra);
+    if (!entra.isAccepted()) return false;
+    QDragMoveEvent muovi(punto.toPoint(), Qt::MoveAction, dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bersaglio, &muovi);
+    if (!muovi.isAccepted()) return false;
+    QDropEvent rilascio(punto, Qt::MoveAction, dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bersaglio, &rilascio);
+    return rilascio.isAccepted();
+}
+
+} // namespace
+
+class TestControlli : public QObject {
+    Q_OBJECT
+private slots:
+    void geometriaInTwips()
+    {
+        QWidget w;
+        Etichetta e(&w);
+        e.Move(150, 300, 1500, 495);
+        QCOMPARE(e.geometry(), QRect(10, 20, 100, 33));
+        QCOMPARE(e.Left(), 150);
+        QCOMPARE(e.Top(), 300);
+        QCOMPARE(e.Width(), 1500);
+        QCOMPARE(e.Height(), 495);
+        e.setLeft(100); // 6.67 pixels: the nearest pixel
+        QCOMPARE(e.Left(), 105);
+        e.setWidth(-30);
+        QCOMPARE(e.Width(), 0);
+        e.Move(0, 0);
+        QCOMPARE(e.pos(), QPoint(0, 0));
+    }
+
+    void autoSize()
+    {
+        QWidget w;
+        Etichetta e(&w);
+        e.setCarattere(QStringLiteral("DejaVu Sans"), 14);
+        e.setAutoSize(true);
+        e.setCaption(QStringLiteral("cane "));
+        const QFontMetricsF fm(e.font());
+        QCOMPARE(e.width(), static_cast<int>(std::ceil(fm.horizontalAdvance(QStringLiteral("cane ")))));
+        QCOMPARE(e.height(), static_cast<int>(std::ceil(fm.height())));
+        const int corta = e.width();
+        e.setCaption(QStringLiteral("cane nero "));
+        QVERIFY(e.width() > corta);
+        // The trailing blank counts, and is kept in the caption.
+        e.setCaption(QStringLiteral("cane"));
+        QVERIFY(e.width() < corta);
+        e.setCaption(QStringLiteral("cane "));
+        QCOMPARE(e.Caption(), QStringLiteral("cane "));
+        QCOMPARE(e.width(), corta);
+        // A larger font makes a larger label.
+        e.setCarattere(QStringLiteral("DejaVu Sans"), 28);
+        QVERIFY(e.width() > corta);
+        // Without auto size the size stays as set.
+        e.setAutoSize(false);
+        e.setWidth(3000);
+        e.setCaption(QStringLiteral("x"));
+        QCOMPARE(e.Width(), 3000);
+        // Turning it on fits at once.
+        e.setAutoSize(true);
+        QVERIFY(e.Width() < 3000);
+    }
+
+    void captionNonInterpretata()
+    {
+        Etichetta e;
+        e.setCaption(QStringLiteral("<b>a</b> &  "));
+        QCOMPARE(e.Caption(), QStringLiteral("<b>a</b> &  "));
+        QCOMPARE(e.textFormat(), Qt::PlainText);
+    }
+
+    void colori()
+    {
+        Etichetta e;
+        e.setBackColor(0x80FF80);
+        e.setForeColor(0x0000FF);
+        QCOMPARE(e.BackColor(), Colore(0x80FF80));
+        QCOMPARE(e.palette().color(QPalette::Window), QColor(0x80, 0xFF, 0x80));
+        QCOMPARE(e.palette().color(QPalette::Active, QPalette::WindowText), QColor(0xFF, 0, 0));
+        QVERIFY(e.autoFillBackground());
+        e.setBackStyleOpaco(false);
+        QVERIFY(!e.autoFillBackground());
+        // The pixels show the colour.
+        e.setBackStyleOpaco(true);
+        e.resize(20, 10);
+        e.setCaption(QString());
+        const QImage img = e.grab().toImage();
+        QCOMPARE(img.pixelColor(5, 5), QColor(0x80, 0xFF, 0x80));
+    }
+
+    void puntatore()
+    {
+        QWidget w;
+        Etichetta& e = *new Etichetta(&w);
+        e.setPuntatore(QCursor(Qt::PointingHandCursor));
+        QVERIFY(e.HaPuntatorePersonale());
+        QVERIFY(e.testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(e.cursor().shape(), Qt::PointingHandCursor);
+        e.setPuntatore(std::nullopt);
+        QVERIFY(!e.HaPuntatorePersonale());
+        QVERIFY(!e.testAttribute(Qt::WA_SetCursor));
+    }
+
+    void clona()
+    {
+        QWidget w;
+        auto* e = new Etichetta(&w);
+        e->setCarattere(QStringLiteral("DejaVu Serif"), 16, true, true);
+        e->setCaption(QStringLiteral("soggetto "));
+        e->setAutoSize(true);
+        e->Move(300, 450);
+        e->setBackColor(0xC0C0FF);
+        e->setForeColor(0x000080);
+        e->setTag(QStringLiteral("0"));
+        e->setPuntatore(QCursor(Qt::PointingHandCursor));
+        e->setTrascinamentoAutomatico(true);
+        e->setAllineamento(2);
+        e->setBordo(true);
+        e->setEnabled(false);
+        w.show();
+        QVERIFY(e->isVisible());
+
+        std::unique_ptr<Etichetta> c(e->Clona());
+        QCOMPARE(c->parentWidget(), &w);
+        QVERIFY(c->isHidden());
+        QCOMPARE(c->Caption(), e->Caption());
+        QCOMPARE(c->geometry(), e->geometry());
+        QCOMPARE(c->font(), e->font());
+        QCOMPARE(c->BackColor(), Colore(0xC0C0FF));
+        QCOMPARE(c->ForeColor(), Colore(0x000080));
+        QCOMPARE(c->Tag(), QStringLiteral("0"));
+        QVERIFY(c->HaPuntatorePersonale());
+        QCOMPARE(c->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(c->TrascinamentoAutomatico());
+        QCOMPARE(c->Allineamento(), 2);
+        QVERIFY(c->Bordo());
+        QVERIFY(!c->isEnabled());
+        QVERIFY(c->AutoSize());
+        QVERIFY(c->acceptDrops());
+
+        // A copy of the present state, not of the design: later changes are not shared.
+        e->setCaption(QStringLiteral("altro "));
+        QCOMPARE(c->Caption(), QStringLiteral("soggetto "));
+        e->setEnabled(true);
+        e->setPuntatore(std::nullopt);
+        std::unique_ptr<Etichetta> d(e->Clona());
+        QVERIFY(d->isEnabled());
+        QVERIFY(!d->HaPuntatorePersonale());
+    }
+
+    void click()
+    {
+        QWidget w;
+        auto* e = new Etichetta(&w);
+        e->setGeometry(10, 10, 80, 20);
+        w.show();
+        QSignalSpy click(e, &Etichetta::Click);
+        QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(click.count(), 1);
+        // Released outside: no click.
+        QTest::mousePress(e, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(e, Qt::LeftButton, {}, QPoint(200, 5));
+        QCOMPARE(click.count(), 1);
+        QTest::mouseClick(e, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(click.count(), 1);
+    }
+
+    void trascinamentoSenzaClick()
+    {
+        QWidget w;
+        auto* e = new Etichetta(&w);
+        e->setGeometry(10, 10, 80, 20);
+        e->setCaption(QStringLiteral("parola "));
+        e->setTrascinamentoAutomatico(true);
+        w.show();
+        QSignalSpy click(e, &Etichetta::Click);
+        QSignalSpy drop(e, &Etichetta::DragDrop);
+        QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(click.count(), 0);
+    }
+
+    void rilascioConSorgenteNelDato()
+    {
+        QWidget w;
+        auto* origine = new Etichetta(&w);
+        auto* bersaglio = new Etichetta(&w);
+        origine->setGeometry(0, 0, 50, 20);
+        bersaglio->setGeometry(100, 0, 80, 40);
+        w.show();
+        QSignalSpy drop(bersaglio, &Etichetta::DragDrop);
+
+        // The payload an automatic drag carries, naming the dragged label.
+        auto* dati = new QMimeData;
+        dati->setData(QStringLiteral("application/x-frasolino-etichetta"),
+                      QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
+                          QByteArray::number(reinterpret_cast<quintptr>(origine)));
+        std::unique_ptr<QMimeData> guardia(dati);
+        QVERIFY(Trascina(bersaglio, dati));
+        QCOMPARE(drop.count(), 1);
+        QCOMPARE(drop.at(0).at(0).value<Etichetta*>(), origine);
+    }
+
+    void rilascioRifiutato_data()
+    {
+        QTest::addColumn<QByteArray>("formato");
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::newRow("plain text") << QByteArray("text/plain") << QByteArray("ciao");
+        QTest::newRow("other process") << QByteArray("application/x-frasolino-etichetta") << QByteArray("1 ADDR");
+        QTest::newRow("dead label") << QByteArray("application/x-frasolino-etichetta") << QByteArray("PID DEAD");
+        QTest::newRow("not a label") << QByteArray("application/x-frasolino-etichetta") << QByteArray("PID WIDGET");
+        QTest::newRow("garbage") << QByteArray("application/x-frasolino-etichetta") << QByteArray("xyz");
+    }
+    void rilascioRifiutato()
+    {
+        QFETCH(QByteArray, formato);
+        QFETCH(QByteArray, contenuto);
+        QWidget w;
+        auto* bersaglio = new Etichetta(&w);
+        auto* origine = new Etichetta(&w);
+        auto* altro = new QLabel(&w);
+        bersaglio->setGeometry(0, 0, 80, 40);
+        w.show();
+        auto* morta = new Etichetta(&w);
+        const QByteArray indirizzoMorta = QByteArray::number(reinterpret_cast<quintptr>(morta));
+        delete morta;
+        contenuto.replace("PID", QByteArray::number(QCoreApplication::applicationPid()));
+        contenuto.replace("ADDR", QByteArray::number(reinterpret_cast<quintptr>(origine)));
+        contenuto.replace("DEAD", indirizzoMorta);
+        contenuto.replace("WIDGET", QByteArray::number(reinterpret_cast<quintptr>(altro)));
+        QSignalSpy drop(bersaglio, &Etichetta::DragDrop);
+        QMimeData dati;
+        dati.setData(QString::fromLatin1(formato), contenuto);
+        QVERIFY(!Trascina(bersaglio, &dati));
+        QCOMPARE(drop.count(), 0);
+    }
+
+    void rilasciaDiretto()
+    {
+        Etichetta a, b;
+        QSignalSpy drop(&b, &Etichetta::DragDrop);
+        b.Rilascia(&a);
+        QCOMPARE(drop.count(), 1);
+        QCOMPARE(drop.at(0).at(0).value<Etichetta*>(), &a);
+    }
+
+    void bottone()
+    {
+        QWidget w;
+        auto* b = new Bottone(&w);
+        b->setCaption(QStringLiteral("io"));
+        b->Move(150, 150, 1200, 495);
+        b->setBackColor(0x80FF80);
+        b->setTag(QStringLiteral("1"));
+        w.show();
+        QSignalSpy click(b, &Bottone::Click);
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(click.count(), 1);
+        QVERIFY(b->styleSheet().contains(QStringLiteral("#80ff80")));
+        // The face shows the colour.
+        const QImage img = b->grab().toImage();
+        QCOMPARE(img.pixelColor(b->width() / 2, 4), QColor(0x80, 0xFF, 0x80));
+        b->setEnabled(false);
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(click.count(), 1);
+
+        std::unique_ptr<Bottone> c(b->Clona());
+        QVERIFY(c->isHidden());
+        QCOMPARE(c->Caption(), QStringLiteral("io"));
+        QCOMPARE(c->geometry(), b->geometry());
+        QCOMPARE(c->BackColor(), Colore(0x80FF80));
+        QCOMPARE(c->Tag(), QStringLiteral("1"));
+        QVERIFY(!c->isEnabled());
+    }
+
+    void casellaSpunta()
+    {
+        QWidget w;
+        auto* c = new CasellaSpunta(&w);
+        c->setCaption(QStringLiteral("suoni"));
+        c->setGeometry(0, 0, 100, 20);
+        w.show();
+        QSignalSpy click(c, &CasellaSpunta::Click);
+        c->setValue(1);
+        QCOMPARE(c->Value(), 1);
+        QCOMPARE(click.count(), 1);
+        c->setValue(1); // no change, no click
+        QCOMPARE(click.count(), 1);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(5, 10));
+        QCOMPARE(c->Value(), 0);
+        QCOMPARE(click.count(), 2);
+    }
+
+    void opzione()
+    {
+        QWidget w;
+        auto* a = new Opzione(&w);
+        auto* b = new Opzione(&w);
+        a->setGeometry(0, 0, 100, 20);
+        b->setGeometry(0, 30, 100, 20);
+        w.show();
+        QSignalSpy clickA(a, &Opzione::Click);
+        QSignalSpy clickB(b, &Opzione::Click);
+        a->setValue(true);
+        QCOMPARE(clickA.count(), 1);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 10));
+        QCOMPARE(clickB.count(), 1);
+        QVERIFY(b->Value());
+        QVERIFY(!a->Value());
+        QCOMPARE(clickA.count(), 1);
+        b->setValue(false);
+        QVERIFY(!b->Value());
+    }
+
+    void barraOrizzontale()
+    {
+        BarraOrizzontale b;
+        b.setMin(4);
+        b.setMax(60);
+        QSignalSpy cambio(&b, &BarraOrizzontale::Change);
+        b.setValue(10);
+        QCOMPARE(b.Value(), 10);
+        QCOMPARE(cambio.count(), 1);
+        b.setValue(100);
+        QCOMPARE(b.Value(), 60);
+        QCOMPARE(b.orientation(), Qt::Horizontal);
+    }
+
+    void forma()
+    {
+        QWidget w;
+        w.resize(100, 100);
+        auto* sotto = new Etichetta(&w);
+        sotto->setGeometry(10, 10, 50, 50);
+        auto* f = new Forma(&w);
+        f->setGeometry(0, 0, 100, 100);
+        f->setBorderColor(0x0000FF);
+        f->setBorderWidth(3);
+        w.show();
+        QVERIFY(f->testAttribute(Qt::WA_TransparentForMouseEvents));
+        // The mouse reaches the label under the shape.
+        QCOMPARE(w.childAt(QPoint(30, 30)), sotto);
+        // Outline only, inside the rectangle, in the border colour.
+        const QImage img = f->grab().toImage();
+        QCOMPARE(img.pixelColor(0, 50), QColor(255, 0, 0));
+        QCOMPARE(img.pixelColor(2, 50), QColor(255, 0, 0));
+        QCOMPARE(img.pixelColor(99, 50), QColor(255, 0, 0));
+        QVERIFY(img.pixelColor(50, 50) != QColor(255, 0, 0));
+        QVERIFY(img.pixelColor(3, 50) != QColor(255, 0, 0));
+    }
+
+    void codiciTasti_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<int>("carattere"); // -1 = no key press
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 13 << 13;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13 << 13;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 32 << 32;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 37 << -1;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 38 << -1;
+        QTest::newRow("Right") << int(Qt::Key_Right) << 39 << -1;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 40 << -1;
+        QTest::newRow("A") << int(Qt::Key_A) << 65 << 97;
+        QTest::newRow("Z") << int(Qt::Key_Z) << 90 << 122;
+        QTest::newRow("0") << int(Qt::Key_0) << 48 << 48;
+        QTest::newRow("9") << int(Qt::Key_9) << 57 << 57;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27 << 27;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 9 << 9;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 8 << 8;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << -1;
+        QTest::newRow("Shift") << int(Qt::Key_Shift) << 0 << -1;
+    }
+    void codiciTasti()
+    {
+        QFETCH(int, tasto);
+        QFETCH(int, codice);
+        QFETCH(int, carattere);
+        QWidget w;
+        auto* altro = new QPushButton(&w);
+        auto* c = new CasellaFuoco(&w);
+        c->setGeometry(0, 0, 10, 10);
+        altro->setGeometry(20, 0, 50, 20);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        c->SetFocus();
+        QVERIFY(c->HaFuoco());
+        QSignalSpy giu(c, &CasellaFuoco::KeyDown);
+        QSignalSpy su(c, &CasellaFuoco::KeyUp);
+        QSignalSpy premuto(c, &CasellaFuoco::KeyPress);
+        QTest::keyPress(c, static_cast<Qt::Key>(tasto));
+        QTest::keyRelease(c, static_cast<Qt::Key>(tasto));
+        QCOMPARE(giu.count(), 1);
+        QCOMPARE(giu.at(0).at(0).toInt(), codice);
+        QCOMPARE(su.count(), 1);
+        QCOMPARE(su.at(0).at(0).toInt(), codice);
+        if (carattere < 0) {
+            QCOMPARE(premuto.count(), 0);
+        } else {
+            QCOMPARE(premuto.count(), 1);
+            QCOMPARE(premuto.at(0).at(0).toInt(), carattere);
+        }
+        // No key moves the focus away.
+        QVERIFY(c->HaFuoco());
+    }
+
+    void maiuscole_data()
+    {
+        QTest::addColumn<int>("modificatori");
+        QTest::addColumn<int>("stato");
+        QTest::newRow("none") << int(Qt::NoModifier) << 0;
+        QTest::newRow("Shift") << int(Qt::ShiftModifier) << 1;
+        QTest::newRow("Ctrl") << int(Qt::ControlModifier) << 2;
+        QTest::newRow("Alt") << int(Qt::AltModifier) << 4;
+        QTest::newRow("Shift Ctrl Alt") << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 7;
+    }
+    void maiuscole()
+    {
+        QFETCH(int, modificatori);
+        QFETCH(int, stato);
+        CasellaFuoco c;
+        QSignalSpy giu(&c, &CasellaFuoco::KeyDown);
+        QSignalSpy su(&c, &CasellaFuoco::KeyUp);
+        const auto m = Qt::KeyboardModifiers(modificatori);
+        QKeyEvent p(QEvent::KeyPress, Qt::Key_Down, m);
+        QKeyEvent r(QEvent::KeyRelease, Qt::Key_Down, m);
+        QApplication::sendEvent(&c, &p);
+        QApplication::sendEvent(&c, &r);
+        QCOMPARE(giu.count(), 1);
+        QCOMPARE(giu.at(0).at(1).toInt(), stato);
+        QCOMPARE(su.at(0).at(1).toInt(), stato);
+    }
+
+    void ripetizioneAutomatica()
+    {
+        // A held Space: one press, then repeated release-and-press pairs, then the real release.
+        CasellaFuoco c;
+        QSignalSpy giu(&c, &CasellaFuoco::KeyDown);
+        QSignalSpy su(&c, &CasellaFuoco::KeyUp);
+        QSignalSpy premuto(&c, &CasellaFuoco::KeyPress);
+        QKeyEvent prima(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
+        QApplication::sendEvent(&c, &prima);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QKeyEvent ripeti(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QApplication::sendEvent(&c, &rilascio);
+            QApplication::sendEvent(&c, &ripeti);
+        }
+        QCOMPARE(su.count(), 0);
+        QKeyEvent fine(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
+        QApplication::sendEvent(&c, &fine);
+        QCOMPARE(su.count(), 1);
+        // The keyboard's repeats are key downs and key presses, as a held key repeats.
+        QCOMPARE(giu.count(), 4);
+        QCOMPARE(premuto.count(), 4);
+    }
+};
+FRASOLINO_TEST(TestControlli);
+
+#include "test_controlli.moc"
