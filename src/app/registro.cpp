@@ -5,6 +5,7 @@
 #include "app/formconfigura.h"
 #include "app/forminfo.h"
 #include "app/formmenu.h"
+#include "input/pilotamenu.h"
 
 #include <stdexcept>
 
@@ -26,9 +27,36 @@ FormAvvio& RegistroFinestre::Avvio()
     return *avvio_;
 }
 
+namespace {
+
+// The menu's keys and scan: a driver on the freshly created controls, gone with them; the keys go
+// to the holder of the mode from the start.
+void CollegaTastiMenu(Programma& p, FormMenu& m)
+{
+    auto* pilota = new PilotaMenu(p,
+                                  CollegamentiMenu{
+                                      *m.PictureFrecce(),
+                                      *m.PictureScansioneManuale(),
+                                      *m.PictureScansioneAutomatica(),
+                                      *m.Timer1(),
+                                      m.VoceEvidenziata,
+                                      [&m] { return m.Label1.Count(); },
+                                      [&m](int i, Colore c) { m.Label1(i).setBackColor(c); },
+                                      [&m] { return m.BackColor(); },
+                                      [&m](std::int16_t k) { m.AvviaEsercizi(k); },
+                                  },
+                                  m.Timer1());
+    pilota->pilota().DaiIlFuoco();
+}
+
+} // namespace
+
 FormMenu& RegistroFinestre::Menu()
 {
-    if (!menu_) menu_ = std::make_unique<FormMenu>(p_, *this);
+    if (!menu_) {
+        menu_ = std::make_unique<FormMenu>(p_, *this);
+        menu_->CollegaComandi = [this](FormMenu& m) { CollegaTastiMenu(p_, m); };
+    }
     return *menu_;
 }
 

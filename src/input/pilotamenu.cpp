@@ -23,7 +23,7 @@ PilotaMenu::PilotaMenu(const Programma& programma, CollegamentiMenu collegamenti
     , programma_(programma)
     , c_(std::move(collegamenti))
     , pilota_(programma, *this, c_.PictureFrecce, c_.PictureScansioneManuale, c_.PictureScansioneAutomatica,
-              c_.Timer1, regoleMenu(), this)
+              c_.Timer1, regoleMenu())
 {
 }
 

@@ -5,7 +5,8 @@
 //
 //   mode 1, manual scanning   PictureScansioneManuale: Space steps forward, Enter selects
 //   mode 2, automatic         Timer1 steps forward; PictureScansioneAutomatica: a key going down
-//                             pauses the scan, its release resumes it and, for Space, selects
+//                             pauses the scan (a key that types a character, or any key, as the
+//                             window's rules say), its release resumes it and, for Space, selects
 //   mode 3, arrows            PictureFrecce: Right/Down forward, Left/Up backward, Enter selects
 //
 // Every tick gives the focus back to the holder of the mode. In the window's finished state a key
@@ -63,8 +64,6 @@ public:
     void PictureScansioneAutomatica_KeyDown(int codice, int maiuscole);
     void PictureScansioneAutomatica_KeyUp(int codice, int maiuscole);
     void Timer1_Timer();
-
-    const RegoleScansione& Regole() const { return regole_; }
 
 private:
     std::int16_t modo() const;

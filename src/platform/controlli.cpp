@@ -568,9 +568,11 @@ void CasellaFuoco::keyPressEvent(QKeyEvent* e)
     // A held key repeats its key down and key press, as the keyboard does; see keyReleaseEvent.
     QPointer<CasellaFuoco> io(this);
     const QString testo = e->text();
+    ripetuto_ = e->isAutoRepeat();
     emit KeyDown(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
     if (!io) return;
     if (!testo.isEmpty()) emit KeyPress(testo.at(0).unicode());
+    if (io) ripetuto_ = false;
 }
 
 void CasellaFuoco::keyReleaseEvent(QKeyEvent* e)

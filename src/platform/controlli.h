@@ -262,6 +262,9 @@ public:
     explicit CasellaFuoco(QWidget* parent = nullptr);
 
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
+    // True while the KeyDown or KeyPress being reported comes from the keyboard's auto-repeat of a
+    // held key (a step may repeat; a selection must not).
+    bool Ripetuto() const { return ripetuto_; }
     bool HaFuoco() const { return hasFocus(); }
 
     static int CodiceTasto(int tastoQt);
@@ -276,4 +279,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     bool focusNextPrevChild(bool) override { return false; }
     bool event(QEvent* e) override;
+
+private:
+    bool ripetuto_ = false;
 };

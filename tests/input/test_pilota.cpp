@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("manuale: Enter seleziona") << 1 << false << "1111" << 2 << false << "M*E" << 2 << "2" << 0 << 0 << true;
         QTest::newRow("manuale: frecce ignorate") << 1 << false << "1111" << 0 << false << "M*L M*R M*U M*D" << 0 << "" << 0 << 0 << true;
         QTest::newRow("manuale: altri tasti ignorati") << 1 << false << "1111" << 0 << false << "M*X M*K M*Z" << 0 << "" << 0 << 0 << true;
+        QTest::newRow("manuale: Enter tenuto, una selezione") << 1 << false << "1111" << 2 << false << "M+E M~E M~E M-E" << 2 << "2" << 0 << 0 << true;
+        QTest::newRow("manuale: Enter tenuto a fine frase, un solo avanti") << 1 << false << "1111" << 2 << true << "M+E M~E M~E M-E" << 0 << "" << 1 << 0 << true;
         QTest::newRow("manuale: Space tenuto ripete") << 1 << false << "1111" << 0 << false << "M+S M~S M~S M-S" << 3 << "" << 0 << 3 << true;
         QTest::newRow("manuale: finito, Space") << 1 << false << "1111" << 2 << true << "M*S" << 0 << "" << 1 << 0 << true;
         QTest::newRow("manuale: finito, Enter") << 1 << false << "1111" << 2 << true << "M*E" << 0 << "" << 1 << 0 << true;
@@ -195,6 +197,7 @@ private slots:
         QTest::newRow("frecce: nessuno sceglibile") << 3 << false << "0000" << 2 << false << "F*R F*L" << 2 << "" << 0 << 2 << true;
         QTest::newRow("frecce: n = 1") << 3 << false << "1" << 0 << false << "F*R F*L F*U F*D" << 0 << "" << 0 << 4 << true;
         QTest::newRow("frecce: Maiuscole ignorate") << 3 << false << "1111" << 0 << false << "F^R F^R" << 2 << "" << 0 << 2 << true;
+        QTest::newRow("frecce: Enter tenuto, una selezione") << 3 << false << "1111" << 1 << false << "F+E F~E F~E F-E" << 1 << "1" << 0 << 0 << true;
         QTest::newRow("frecce: Enter seleziona") << 3 << false << "1111" << 1 << false << "F*E" << 1 << "1" << 0 << 0 << true;
         QTest::newRow("frecce: Space non fa nulla") << 3 << false << "1111" << 1 << false << "F*S" << 1 << "" << 0 << 0 << true;
         QTest::newRow("frecce: altri tasti ignorati") << 3 << false << "1111" << 1 << false << "F*X F*K F*Z" << 1 << "" << 0 << 0 << true;

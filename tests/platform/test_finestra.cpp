@@ -170,6 +170,26 @@ protected:
     }
 };
 
+// Two focus boxes; the load gives the focus to the second.
+class FinestraFuoco : public Finestra {
+public:
+    using Finestra::Finestra;
+    CasellaFuoco* prima = nullptr;
+    CasellaFuoco* seconda = nullptr;
+
+protected:
+    void CreaControlli() override
+    {
+        prima = new CasellaFuoco(client());
+        seconda = new CasellaFuoco(client());
+        prima->Move(0, 0, 150, 150);
+        seconda->Move(300, 0, 150, 150);
+        AggiungiMenu(QStringLiteral("Esci"));
+    }
+    void DistruggiControlli() override { prima = seconda = nullptr; }
+    void Form_Load() override { seconda->SetFocus(); }
+};
+
 } // namespace
 
 class TestFinestra : public QObject {
@@ -353,6 +373,15 @@ private slots:
         QCOMPARE(f.client()->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
         const QImage img = f.client()->grab().toImage();
         QCOMPARE(img.pixelColor(150, 150), QColor(0xFF, 0xFF, 0xC0));
+    }
+
+    void fuocoDatoAlCaricamento()
+    {
+        GestoreFinestre g;
+        FinestraFuoco f(g, QSize(3000, 3000));
+        f.Mostra();
+        QVERIFY(QTest::qWaitForWindowActive(f.widget()));
+        QCOMPARE(QApplication::focusWidget(), f.seconda);
     }
 
     void distruttoMentreCaricata()
