@@ -218,9 +218,10 @@ void Etichetta::aggiornaStile()
 {
     QPalette p = palette();
     p.setColor(QPalette::Window, colore::aQColor(sfondo_));
-    // The disabled group keeps the style's greyed text.
+    // A disabled label keeps its text colour: a finished sentence must stay easy to read.
     p.setColor(QPalette::Active, QPalette::WindowText, colore::aQColor(testo_));
     p.setColor(QPalette::Inactive, QPalette::WindowText, colore::aQColor(testo_));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colore::aQColor(testo_));
     setPalette(p);
     setAutoFillBackground(opaco_);
 }
