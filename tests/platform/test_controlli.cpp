@@ -113,6 +113,9 @@ private slots:
         e.setCaption(QString());
         const QImage img = e.grab().toImage();
         QCOMPARE(img.pixelColor(5, 5), QColor(0x80, 0xFF, 0x80));
+        // A disabled label (a finished sentence) keeps its text colour, so it stays readable.
+        e.setEnabled(false);
+        QCOMPARE(e.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0xFF, 0, 0));
     }
 
     void puntatore()
@@ -479,6 +482,22 @@ private slots:
         // The keyboard's repeats are key downs and key presses, as a held key repeats.
         QCOMPARE(giu.count(), 4);
         QCOMPARE(premuto.count(), 4);
+    }
+
+    void ripetizioneSegnalata()
+    {
+        // The holder tells, while it reports a key down, whether it is the keyboard's repeat.
+        CasellaFuoco c;
+        QList<bool> ripetuti;
+        connect(&c, &CasellaFuoco::KeyDown, &c, [&] { ripetuti << c.Ripetuto(); });
+        QKeyEvent prima(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
+        QKeyEvent ripeti(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(&c, &prima);
+        QApplication::sendEvent(&c, &ripeti);
+        QApplication::sendEvent(&c, &ripeti);
+        QCOMPARE(ripetuti, (QList<bool>{false, true, true}));
+        // Outside the report (e.g. during the key up that follows) it reads false again.
+        QVERIFY(!c.Ripetuto());
     }
 };
 FRASOLINO_TEST(TestControlli);

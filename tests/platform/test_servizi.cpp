@@ -23,7 +23,34 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
+
+// Runs `azione` on the modal dialog of type T as soon as it is up. It looks again every 20 ms, so a
+// slow start (a sanitizer build on a busy machine) never leaves the dialog open; after 20 s it
+// rejects whatever dialog is open, so that a broken test fails instead of hanging.
+template <class T>
+void QuandoAppare(std::function<void(T*)> azione, int tentativi = 0)
+{
+    QTimer::singleShot(20, [azione, tentativi] {
+        T* d = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!d)
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) d = t;
+        if (d) {
+            azione(d);
+            return;
+        }
+        if (tentativi < 1000) {
+            QuandoAppare<T>(azione, tentativi + 1);
+            return;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialogo = qobject_cast<QDialog*>(w); dialogo && dialogo->isVisible()) dialogo->reject();
+    });
+}
+
 
 // Clicks the button with the given text on the modal message box as soon as it is up, and
 // records what the box showed.
@@ -242,9 +269,7 @@ private slots:
         QString titolo;
         QStringList filtri;
         bool salva = false;
-        QTimer::singleShot(100, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!d) return;
+        QuandoAppare<QFileDialog>([&](QFileDialog* d) {
             titolo = d->windowTitle();
             filtri = d->nameFilters();
             salva = d->acceptMode() == QFileDialog::AcceptSave;
@@ -273,9 +298,7 @@ private slots:
         auto servizi = CreaServiziQt();
         QString cartella;
         bool soloEsistenti = false;
-        QTimer::singleShot(100, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!d) return;
+        QuandoAppare<QFileDialog>([&](QFileDialog* d) {
             cartella = d->directory().absolutePath();
             soloEsistenti = d->fileMode() == QFileDialog::ExistingFile;
             d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("liv1.txt"));
@@ -288,9 +311,7 @@ private slots:
         QCOMPARE(QFileInfo(scelto).canonicalFilePath(), QFileInfo(f.fileName()).canonicalFilePath());
 
         // Cancelled: an empty text.
-        QTimer::singleShot(100, [] {
-            if (auto* d = QApplication::activeModalWidget()) d->close();
-        });
+        QuandoAppare<QFileDialog>([](QFileDialog* d) { d->reject(); });
         QCOMPARE(servizi->FinestraFile(nullptr, true, QStringLiteral("Apri"), QString(), QString(), dir.path(), QString()),
                  QString());
     }
@@ -299,18 +320,14 @@ private slots:
     {
         auto servizi = CreaServiziQt();
         QColor iniziale;
-        QTimer::singleShot(100, [&] {
-            auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            if (!d) return;
+        QuandoAppare<QColorDialog>([&](QColorDialog* d) {
             iniziale = d->currentColor();
             d->setCurrentColor(QColor(0x12, 0x34, 0x56));
             static_cast<QDialog*>(d)->accept();
         });
         QCOMPARE(servizi->ScegliColore(nullptr), std::optional<Colore>(colore::Rgb(0x12, 0x34, 0x56)));
         QCOMPARE(iniziale, QColor(Qt::black));
-        QTimer::singleShot(100, [] {
-            if (auto* d = QApplication::activeModalWidget()) d->close();
-        });
+        QuandoAppare<QColorDialog>([](QColorDialog* d) { d->reject(); });
         QCOMPARE(servizi->ScegliColore(nullptr), std::nullopt);
     }
 
