@@ -349,12 +349,33 @@ void Etichetta::dropEvent(QDropEvent* e)
 // ---------------------------------------------------------------------------------------------
 // Bottone
 
-Bottone::Bottone(QWidget* parent) : ControlloTwips<QPushButton>(parent)
+Bottone::Bottone(QWidget* parent) : ControlloTwips<QPushButton>(parent), testo_(new QLabel(this))
 {
+    testo_->setAlignment(Qt::AlignCenter);
+    testo_->setWordWrap(true);
+    testo_->setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &Bottone::Click);
     setBackColor(sfondo_);
+}
+
+void Bottone::setText(const QString& testo)
+{
+    QPushButton::setText(testo);
+    testo_->setText(testo);
+}
+
+void Bottone::resizeEvent(QResizeEvent* e)
+{
+    ControlloTwips<QPushButton>::resizeEvent(e);
+    testo_->setGeometry(rect().adjusted(3, 2, -3, -2));
+}
+
+void Bottone::changeEvent(QEvent* e)
+{
+    ControlloTwips<QPushButton>::changeEvent(e);
+    if (e->type() == QEvent::FontChange) testo_->setFont(font());
 }
 
 void Bottone::setBackColor(Colore c)
@@ -362,11 +383,14 @@ void Bottone::setBackColor(Colore c)
     sfondo_ = c;
     const QString sfondo = NomeColore(c);
     const QString premuto = colore::aQColor(c).darker(115).name(QColor::HexRgb);
-    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: #000000; border: 1px solid #808080;"
+    // The button's own text is drawn by the wrapping label on top of it.
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: transparent; border: 1px solid #808080;"
                                  " padding: 2px; }"
+                                 "QLabel { color: #000000; background: transparent; }"
+                                 "QLabel:disabled { color: #8c8c8c; }"
                                  "QPushButton:focus { border: 2px solid #000000; }"
                                  "QPushButton:pressed { background-color: %2; }"
-                                 "QPushButton:disabled { color: #8c8c8c; border: 1px solid #b0b0b0; }")
+                                 "QPushButton:disabled { color: transparent; border: 1px solid #b0b0b0; }")
                       .arg(sfondo, premuto));
 }
 

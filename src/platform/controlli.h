@@ -123,6 +123,8 @@ public:
 
     QString Caption() const { return text(); }
     void setCaption(const QString& testo) { setText(testo); }
+    // A caption too long for one line wraps inside the button, as on a graphical button.
+    void setText(const QString& testo);
     Colore BackColor() const { return sfondo_; }
     void setBackColor(Colore c);
     QString Tag() const { return tag_; }
@@ -134,9 +136,14 @@ public:
 signals:
     void Click();
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
 private:
     Colore sfondo_ = 0x00E0E0E0;
     QString tag_;
+    QLabel* testo_ = nullptr; // draws the caption, wrapped
 };
 
 // A check box; Value is 0 or 1. Setting Value raises Click when the value changes, as a user

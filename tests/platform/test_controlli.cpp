@@ -302,6 +302,26 @@ private slots:
         QVERIFY(!c->isEnabled());
     }
 
+    void bottoneACapo()
+    {
+        // A caption wider than its button wraps inside it, in the button's font.
+        QWidget w;
+        auto* b = new Bottone(&w);
+        b->setCarattere(QStringLiteral("Arial"), 14.25);
+        b->Move(0, 0, 2175, 1000);
+        b->setCaption(QStringLiteral("Colore scansione"));
+        w.show();
+        auto* testo = b->findChild<QLabel*>();
+        QVERIFY(testo);
+        QCOMPARE(testo->text(), QStringLiteral("Colore scansione"));
+        QCOMPARE(testo->font().pointSizeF(), 14.25);
+        const QFontMetrics fm(b->font());
+        QVERIFY(fm.horizontalAdvance(b->Caption()) > testo->width()); // one line would not fit
+        const int alto = testo->heightForWidth(testo->width());
+        QVERIFY(alto >= 2 * fm.height() - 2);                          // so it takes two
+        QVERIFY(alto <= b->height());                                  // and both are inside
+    }
+
     void casellaSpunta()
     {
         QWidget w;
