@@ -103,6 +103,8 @@ void FormMenu::CreaControlli()
 
 void FormMenu::DistruggiControlli()
 {
+    // The widgets go a moment later: no tick may reach a menu that is no longer loaded.
+    if (timer1_) timer1_->setEnabled(false);
     Label1.Dimentica();
     check1_ = nullptr;
     timer1_ = nullptr;

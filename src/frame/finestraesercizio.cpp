@@ -150,6 +150,8 @@ void FinestraEsercizio::CreaMenu()
 
 void FinestraEsercizio::DistruggiControlli()
 {
+    // The widgets go a moment later: no tick may reach a window that is no longer loaded.
+    SpegniTimer();
     DistruggiControlliEsercizio();
     c_ = Controlli{};
 }

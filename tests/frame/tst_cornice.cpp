@@ -210,8 +210,11 @@ void TestCornice::esciSiTornaAlMenu()
         caricataQuandoMenu = f->Caricata();
         ++a.menuMostrato;
     };
+    QPointer<Temporizzatore> timer = f->cornice().Timer1;
     a.servizi->risposte = {msg::RispostaYes};
     f->cornice().mnuEsci->Scegli();
+    // The unloaded window's scan timer is off before its widgets are gone.
+    QVERIFY(!timer || !timer->Enabled());
     QCOMPARE(a.menuMostrato, 1);
     QVERIFY(!caricataQuandoMenu);
     QVERIFY(!f->Caricata());

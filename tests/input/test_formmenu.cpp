@@ -282,8 +282,11 @@ private slots:
         a.m().Mostra();
         QVERIFY(a.Raggiungi(12));
         QPointer<CasellaFuoco> c = a.Casella();
+        QPointer<Temporizzatore> timer = a.m().Timer1();
         tastiera::Premi(c, static_cast<Qt::Key>(tasto));
         if (c) tastiera::Rilascia(c, static_cast<Qt::Key>(tasto));
+        // The unloaded menu's timer is off before its widgets are gone: no tick reaches it.
+        QVERIFY(!timer || !timer->Enabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!a.m().Caricata());
         Finestra* f = a.registro->EsercizioCreato(QStringLiteral("Form11s"));
