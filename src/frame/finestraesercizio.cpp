@@ -195,11 +195,20 @@ void FinestraEsercizio::AccendiTimer()
 
 // ---- counters and status bar -------------------------------------------------------------------
 
+void FinestraEsercizio::ScriviEsatti()
+{
+    if (c_.StatusBar1) c_.StatusBar1->setText(1, TestoEsatti + QString::number(programma_.Esatti));
+}
+
+void FinestraEsercizio::ScriviErrati()
+{
+    if (c_.StatusBar1) c_.StatusBar1->setText(2, TestoErrati + QString::number(programma_.Errati));
+}
+
 void FinestraEsercizio::ScriviContatori()
 {
-    if (!c_.StatusBar1) return;
-    c_.StatusBar1->setText(1, TestoEsatti + QString::number(programma_.Esatti));
-    c_.StatusBar1->setText(2, TestoErrati + QString::number(programma_.Errati));
+    ScriviEsatti();
+    ScriviErrati();
 }
 
 void FinestraEsercizio::MenuAzzera_Click()
@@ -212,13 +221,11 @@ void FinestraEsercizio::MenuAzzera_Click()
 void FinestraEsercizio::ContaEsatto()
 {
     if (programma_.Esatti < std::numeric_limits<std::int16_t>::max()) ++programma_.Esatti;
-    if (c_.StatusBar1) c_.StatusBar1->setText(1, TestoEsatti + QString::number(programma_.Esatti));
 }
 
 void FinestraEsercizio::ContaErrato()
 {
     if (programma_.Errati < std::numeric_limits<std::int16_t>::max()) ++programma_.Errati;
-    if (c_.StatusBar1) c_.StatusBar1->setText(2, TestoErrati + QString::number(programma_.Errati));
 }
 
 void FinestraEsercizio::MostraAvanti()
@@ -391,23 +398,25 @@ void FinestraEsercizio::Stampa()
     c_.Griglia->Modello().setFont(f);
     c_.Griglia->Aggiorna();
 
-    std::unique_ptr<Stampante> stampante = programma_.servizi().NuovaStampante();
-    if (!stampante) {
-        programma_.servizi().MsgBox(widget(), QStringLiteral("Nessuna stampante disponibile: la stampa non è stata fatta."),
-                                    msg::Exclamation, TitoloProgramma);
-        return;
-    }
-    stampante->setOrientation(2);
-    StampaGriglia(*stampante, c_.Griglia->Modello(), 2, 2);
-    const bool riuscita = stampante->EndDoc();
-    const QString destinazione = stampante->Destinazione();
+    // One job on the printer; when there is none or the job fails, the same page into a PDF file.
+    QString destinazione;
+    auto stampa = [&](std::unique_ptr<Stampante> stampante) {
+        if (!stampante) return false;
+        stampante->setOrientation(2);
+        StampaGriglia(*stampante, c_.Griglia->Modello(), 2, 2);
+        const bool riuscita = stampante->EndDoc();
+        destinazione = stampante->Destinazione();
+        return riuscita;
+    };
+    bool riuscita = stampa(programma_.servizi().NuovaStampante());
+    if (!riuscita) riuscita = stampa(programma_.servizi().NuovaStampante(true));
+
     if (!riuscita) {
         programma_.servizi().MsgBox(widget(), QStringLiteral("La stampa non è riuscita."), msg::Exclamation,
                                     TitoloProgramma);
     } else if (!destinazione.isEmpty()) {
         programma_.servizi().MsgBox(
-            widget(),
-            QStringLiteral("Nessuna stampante disponibile: i risultati sono stati salvati nel file\n") + destinazione,
+            widget(), QStringLiteral("Stampante non disponibile: i risultati sono stati salvati nel file\n") + destinazione,
             msg::Information, TitoloProgramma);
     }
 }

@@ -60,9 +60,13 @@ public:
     void ImpostaGriglia();
     void RiempiGriglia(const QString& errori = QString());
 
-    // Booking an answer: add 1 to the counter (never past 32767) and rewrite its panel.
+    // Booking an answer: add 1 to a counter (never past 32767); rewriting its panel is a step of
+    // its own, which each answer takes where its order puts it.
     void ContaEsatto();
     void ContaErrato();
+    void ScriviEsatti();
+    void ScriviErrati();
+    void ScriviContatori();
     // Shows the "Avanti" panel (an item is finished).
     void MostraAvanti();
 
@@ -97,9 +101,6 @@ protected:
     void AvviaTimerScansione();
     void SpegniTimer();
     void AccendiTimer();
-
-    // The text written into the counters' panels.
-    void ScriviContatori();
 
     Programma& programma_;
     const ProgettoFinestra& progetto_;

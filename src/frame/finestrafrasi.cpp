@@ -41,6 +41,7 @@ void FinestraFrasi::CaricaLista()
 {
     NumeroFrasi = 0;
     Frasi.fill(QString());
+    ListaLetta = false;
 
     const QString percorso = PercorsoInUso();
     const std::optional<QStringList> righe = file::EsisteFile(percorso) ? file::LeggiRighe(percorso) : std::nullopt;
@@ -50,6 +51,7 @@ void FinestraFrasi::CaricaLista()
                                     TitoloProgramma);
         return;
     }
+    ListaLetta = true;
     for (const QString& riga : *righe) {
         if (NumeroFrasi >= MassimoRighe) break;
         ++NumeroFrasi;

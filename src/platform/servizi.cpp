@@ -132,11 +132,11 @@ public:
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()));
     }
 
-    std::unique_ptr<Stampante> NuovaStampante() override
+    std::unique_ptr<Stampante> NuovaStampante(bool soloPdf) override
     {
         const QString nome = QStringLiteral("frasolino-risultati-%1.pdf")
                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-        return CreaStampanteQt(QDir(file::CartellaDocumenti()).filePath(nome));
+        return CreaStampanteQt(QDir(file::CartellaDocumenti()).filePath(nome), soloPdf);
     }
 
 private:

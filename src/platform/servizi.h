@@ -48,8 +48,9 @@ public:
     // Opens a document with the desktop's application for it; failures are ignored.
     virtual void ApriDocumento(QWidget* owner, const QString& percorso) = 0;
 
-    // A printer for one print job.
-    virtual std::unique_ptr<Stampante> NuovaStampante() = 0;
+    // A printer for one print job; with soloPdf, a PDF file in the user's documents folder (the
+    // way out when no printer is installed or a job failed).
+    virtual std::unique_ptr<Stampante> NuovaStampante(bool soloPdf = false) = 0;
 };
 
 std::unique_ptr<Servizi> CreaServiziQt();

@@ -103,6 +103,8 @@ void TestCornice::azzeraConteggioLasciaLElemento()
     QCOMPARE(f->cornice().Griglia->Modello().Rows(), 2);
     QCOMPARE(Prossimi(*f), 1);
     f->ContaEsatto();
+    QCOMPARE(f->cornice().StatusBar1->Text(1), QString("Esatti 0")); // the panel is a step of its own
+    f->ScriviEsatti();
     QCOMPARE(f->cornice().StatusBar1->Text(1), QString("Esatti 1"));
     f->Scarica();
 }
@@ -117,6 +119,7 @@ void TestCornice::contatoriNonPassano32767()
     f->ContaEsatto();
     f->ContaEsatto();
     f->ContaErrato();
+    f->ScriviContatori();
     QCOMPARE(a.programma->Esatti, 32767);
     QCOMPARE(a.programma->Errati, 32767);
     QCOMPARE(f->cornice().StatusBar1->Text(1), QString("Esatti 32767"));

@@ -305,13 +305,22 @@ void TestGriglia::stampaSenzaStampante()
     QCOMPARE(a.servizi->messaggi[2].titolo, QString("Frasolino - 1°"));
     QVERIFY(f->cornice().Timer1->Enabled());
 
-    // A failed job is said, and the window goes on.
+    // A job that fails on the printer is printed again into a PDF file, which is named.
     a.servizi->messaggi.clear();
+    a.servizi->stampe.clear();
     a.servizi->destinazioneStampa.clear();
     a.servizi->esitoStampa = false;
     a.servizi->risposte = {msg::RispostaYes, msg::RispostaOK, msg::RispostaOK};
+    f->RiempiGriglia("gatto ");
     f->cornice().mnustampa->Scegli();
+    QCOMPARE(a.servizi->stampe.size(), size_t(2));
+    QVERIFY(!a.servizi->stampe[0]->pdf);
+    QVERIFY(a.servizi->stampe[1]->pdf);
+    QVERIFY(a.servizi->stampe[1]->finito);
+    QCOMPARE(a.servizi->stampe[1]->orientamento, 2);
+    QCOMPARE(a.servizi->stampe[1]->Testi().size(), a.servizi->stampe[0]->Testi().size()); // the same page
     QCOMPARE(a.servizi->messaggi.size(), size_t(3));
+    QVERIFY(a.servizi->messaggi[2].testo.contains(a.servizi->destinazionePdf));
     QCOMPARE(a.servizi->messaggi[2].titolo, QString("Frasolino - 1°"));
     QVERIFY(f->Caricata());
     QVERIFY(f->cornice().Timer1->Enabled());

@@ -42,13 +42,14 @@ void ServiziFinti::ApriDocumento(QWidget*, const QString& percorso)
     documenti.append(percorso);
 }
 
-std::unique_ptr<Stampante> ServiziFinti::NuovaStampante()
+std::unique_ptr<Stampante> ServiziFinti::NuovaStampante(bool soloPdf)
 {
     auto registro = std::make_shared<RegistroStampa>();
+    registro->pdf = soloPdf;
     stampe.push_back(registro);
     auto s = std::make_unique<StampanteRegistratrice>(registro);
-    s->esitoEndDoc = esitoStampa;
-    s->destinazione = destinazioneStampa;
+    s->esitoEndDoc = soloPdf ? true : esitoStampa;
+    s->destinazione = soloPdf ? destinazionePdf : destinazioneStampa;
     return s;
 }
 

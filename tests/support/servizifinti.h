@@ -45,8 +45,10 @@ public:
 
     // One record per print job, in order; how the next printers behave.
     std::vector<std::shared_ptr<RegistroStampa>> stampe;
+    // A real printer's answer and destination; a PDF printer always succeeds, into destinazionePdf.
     bool esitoStampa = true;
     QString destinazioneStampa;
+    QString destinazionePdf = QStringLiteral("/documenti/frasolino-risultati.pdf");
 
     int MsgBox(QWidget* owner, const QString& testo, int stile, const QString& titolo) override;
     QString FinestraFile(QWidget* owner, bool apri, const QString& titolo, const QString& nomeIniziale,
@@ -54,7 +56,7 @@ public:
     std::optional<Colore> ScegliColore(QWidget* owner) override;
     void Suona(const QString& percorso) override;
     void ApriDocumento(QWidget* owner, const QString& percorso) override;
-    std::unique_ptr<Stampante> NuovaStampante() override;
+    std::unique_ptr<Stampante> NuovaStampante(bool soloPdf = false) override;
 
     // The texts of the boxes shown, in order.
     QStringList TestiMessaggi() const;

@@ -25,6 +25,7 @@ struct ChiamataStampa {
 struct RegistroStampa {
     std::vector<ChiamataStampa> chiamate;
     bool finito = false;      // EndDoc was called
+    bool pdf = false;         // the job went to a PDF file
     int orientamento = 1;
     // The texts printed, in order.
     std::vector<ChiamataStampa> Testi() const;

@@ -161,7 +161,8 @@ void FinestraFrase::CaricaFrase()
             if (Command1.Esiste(i)) Command1(i).setEnabled(false);
         // Another level stays within reach.
         BloccaLivelli(false);
-        programma_.servizi().MsgBox(widget(), MessaggioNessunaFrase, msg::Critical, TitoloProgramma);
+        // A list that could not be read was named already by the loader: one message is enough.
+        if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioNessunaFrase, msg::Critical, TitoloProgramma);
         return;
     }
     int indice = 0;
@@ -285,7 +286,7 @@ void FinestraFrase::Command1_Click(int Index)
         b.setBackColor(colorifrase::Rosso);
     else
         b.setEnabled(false);
-    ScriviContatori();
+    ScriviErrati();
     RiempiGriglia(b.Caption());
     SuonoSbagliato(programma_);
 }
@@ -300,11 +301,12 @@ void FinestraFrase::ControllaSoggetto(int persona, int Index)
             if (Command1.Esiste(i)) Command1(i).setEnabled(false);
         if (esiste) Command1(Index).setBackColor(colorifrase::Verde);
         RiempiGriglia(QString());
-        ScriviContatori();
+        ScriviEsatti();
         MostraAvanti();
         SuonoGiusto(programma_);
     } else {
         ContaErrato();
+        ScriviErrati();
         RiempiGriglia(esiste ? Command1(Index).Caption() : QString());
         SuonoSbagliato(programma_);
         if (esiste) Command1(Index).setEnabled(false);

@@ -102,14 +102,14 @@ void FinestraRiconosci::Label3_Click(int Index)
         ContaEsatto();
         parola.setBackColor(riconosci_.coloreGiusto);
         RiempiGriglia(QString());
-        ScriviContatori();
+        ScriviEsatti();
         BloccaLivelli(false);
         MostraAvanti();
         DisabilitaParole();
         SuonoGiusto(programma_);
     } else {
         ContaErrato();
-        ScriviContatori();
+        ScriviErrati();
         parola.setBackColor(colorifrase::Rosso);
         RiempiGriglia(parola.Caption());
         SuonoSbagliato(programma_);

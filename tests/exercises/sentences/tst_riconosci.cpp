@@ -93,6 +93,8 @@ private slots:
     void listaSenzaFrasi_data();
     void listaSenzaFrasi();
     void listaSceltaSenzaFrasi();
+    void livelloMancante_data();
+    void livelloMancante();
     void pronomi_data();
     void pronomi();
     void pronomeSbagliatoPoiGiusto();
@@ -532,6 +534,32 @@ void TestRiconosci::listaSenzaFrasi()
     f.mnuEsci_Click();
     QVERIFY(!f.Caricata());
     QCOMPARE(p.a.menuMostrato, 1);
+}
+
+void TestRiconosci::livelloMancante_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("Form2") << "Form2";
+    QTest::newRow("Form4") << "Form4";
+}
+
+void TestRiconosci::livelloMancante()
+{
+    // A level file that cannot be read is said once, naming it, and the window stays usable.
+    QFETCH(QString, nome);
+    Prova p(nome, "il gatto#0#dorme#1#\r\n");
+    FinestraRiconosci& f = *p.f;
+    p.Risolvi(p.Ruolo());
+    p.a.servizi->messaggi.clear();
+    f.cornice().mnuLiv[2]->Scegli(); // liv3.txt does not exist
+    QCOMPARE(p.a.servizi->messaggi.size(), size_t(1));
+    QVERIFY(p.a.servizi->messaggi[0].testo.contains("liv3.txt"));
+    QCOMPARE(p.a.servizi->messaggi[0].titolo, QString("Frasolino - 1°"));
+    QVERIFY(!f.FraseInCorso());
+    QVERIFY(f.cornice().mnuLivelli->Utilizzabile());
+    f.cornice().mnuLiv[0]->Scegli();
+    QVERIFY(f.FraseInCorso());
+    QCOMPARE(p.a.servizi->messaggi.size(), size_t(1));
 }
 
 void TestRiconosci::listaSceltaSenzaFrasi()
