@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QStringDecoder>
 #include <QtTest>
 
 namespace {
@@ -41,6 +42,7 @@ private slots:
     void liste_data();
     void liste();
     void coppie();
+    void formatoDeiFile();
 };
 
 // Every sentence list in the data folder has its row below.
@@ -159,6 +161,31 @@ void TestListeSpedite::coppie()
         const QString soggetto = (r.primo.codice == 0 ? r.primo.testo : r.secondo.testo).trimmed().toLower();
         QVERIFY2(!soggetti.contains(soggetto), qPrintable("subject twice: " + dove));
         soggetti.insert(soggetto);
+    }
+}
+
+// The files as bytes: UTF-8, one line per sentence ended by LF, no blank line, no "#" at the end of
+// a text that would leave a role unclosed.
+void TestListeSpedite::formatoDeiFile()
+{
+    QStringList file;
+    for (const char* sotto : {"Riconoscisoggettopredicato", "complementi", "soggettopredicato"})
+        for (const QString& n : QDir(Cartella + "/" + QString(sotto)).entryList({"*.txt"}, QDir::Files))
+            file << QString(sotto) + "/" + n;
+    QVERIFY(file.size() >= 25);
+    for (const QString& nome : file) {
+        QFile f(Cartella + "/" + nome);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(nome));
+        const QByteArray byte = f.readAll();
+        QVERIFY2(!byte.isEmpty() && byte.endsWith('\n'), qPrintable(nome + ": no final line end"));
+        QVERIFY2(!byte.contains('\r'), qPrintable(nome + ": CR in the line ends"));
+        QVERIFY2(!byte.startsWith("\xEF\xBB\xBF"), qPrintable(nome + ": byte order mark"));
+        auto decodifica = QStringDecoder(QStringDecoder::Utf8);
+        const QString testo = decodifica(byte);
+        QVERIFY2(!decodifica.hasError(), qPrintable(nome + ": not UTF-8"));
+        const QStringList righe = testo.split(u'\n');
+        for (int i = 0; i + 1 < righe.size(); ++i)
+            QVERIFY2(!righe[i].trimmed().isEmpty(), qPrintable(QString("%1: blank line %2").arg(nome).arg(i + 1)));
     }
 }
 
