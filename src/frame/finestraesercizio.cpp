@@ -115,29 +115,24 @@ void FinestraEsercizio::CreaMenu()
         }
         break;
     }
-    case BarraMenu::Abbina: {
-        c_.mnuUtil = AggiungiMenu(QStringLiteral("Utilità     "), nullptr, true);
-        c_.mnuOpzioni = AggiungiMenu(QStringLiteral("numero coppie "), c_.mnuUtil);
-        c_.mnuEs = AggiungiMenu(QStringLiteral("esercizi eseguiti"), c_.mnuUtil, true);
-        c_.mnuVisual = comando(AggiungiMenu(QStringLiteral("visualizza"), c_.mnuEs), &FinestraEsercizio::mnuVisual_Click);
-        c_.mnustampa = comando(AggiungiMenu(QStringLiteral("stampa"), c_.mnuEs), &FinestraEsercizio::mnustampa_Click);
-        c_.mnuCambia = comando(AggiungiMenu(QStringLiteral("modifica archivio in uso          "), c_.mnuUtil),
-                               &FinestraEsercizio::mnuCambia_Click);
-        c_.mnuChiudi = comando(AggiungiMenu(QStringLiteral("Chiudi griglia     ")), &FinestraEsercizio::mnuChiudi_Click);
-        c_.MenuAzzera =
-            comando(AggiungiMenu(QStringLiteral("Azzera conteggio          ")), &FinestraEsercizio::MenuAzzera_Click);
-        break;
-    }
+    case BarraMenu::Abbina:
     case BarraMenu::AbbinaScansione: {
-        c_.mnuUtil = AggiungiMenu(QStringLiteral("Utilità"), nullptr, true);
-        c_.mnuOpzioni = AggiungiMenu(QStringLiteral("numero coppie"), c_.mnuUtil);
+        // The two matching windows share one menu bar; only the captions differ.
+        const bool s = progetto_.menu == BarraMenu::AbbinaScansione;
+        c_.mnuUtil = AggiungiMenu(s ? QStringLiteral("Utilità") : QStringLiteral("Utilità     "), nullptr, true);
+        c_.mnuOpzioni = AggiungiMenu(s ? QStringLiteral("numero coppie") : QStringLiteral("numero coppie "), c_.mnuUtil);
         c_.mnuEs = AggiungiMenu(QStringLiteral("esercizi eseguiti"), c_.mnuUtil, true);
         c_.mnuVisual = comando(AggiungiMenu(QStringLiteral("visualizza"), c_.mnuEs), &FinestraEsercizio::mnuVisual_Click);
         c_.mnustampa = comando(AggiungiMenu(QStringLiteral("stampa"), c_.mnuEs), &FinestraEsercizio::mnustampa_Click);
-        c_.mnuCambia = comando(AggiungiMenu(QStringLiteral("Modifica archivio in uso"), c_.mnuUtil),
+        c_.mnuCambia = comando(AggiungiMenu(s ? QStringLiteral("Modifica archivio in uso")
+                                              : QStringLiteral("modifica archivio in uso          "),
+                                            c_.mnuUtil),
                                &FinestraEsercizio::mnuCambia_Click);
-        c_.mnuChiudi = comando(AggiungiMenu(QStringLiteral("Chiudi")), &FinestraEsercizio::mnuChiudi_Click);
-        c_.MenuAzzera = comando(AggiungiMenu(QStringLiteral("Azzera conteggio")), &FinestraEsercizio::MenuAzzera_Click);
+        c_.mnuChiudi = comando(AggiungiMenu(s ? QStringLiteral("Chiudi") : QStringLiteral("Chiudi griglia     ")),
+                               &FinestraEsercizio::mnuChiudi_Click);
+        c_.MenuAzzera = comando(AggiungiMenu(s ? QStringLiteral("Azzera conteggio")
+                                               : QStringLiteral("Azzera conteggio          ")),
+                                &FinestraEsercizio::MenuAzzera_Click);
         break;
     }
     }
