@@ -1,8 +1,8 @@
 #include "avvio.h"
 
 #include "app/formavvio.h"
-#include "app/impostazioni.h"
-#include "app/programma.h"
+#include "core/impostazioni.h"
+#include "core/programma.h"
 #include "app/registro.h"
 #include "platform/file.h"
 #include "platform/servizi.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Makes the exercise window of the given name ("Form1", "Form1s", ... "Form15s"); null for a
 // name that is not an exercise window.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/finestra.h"
 
 #include "frame/progetto.h"

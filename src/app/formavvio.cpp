@@ -1,6 +1,6 @@
 #include "formavvio.h"
 
-#include "app/immagini.h"
+#include "core/immagini.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // The splash window: the title over a white-to-green gradient, a picture, the release date and
 // the "Avvio" button that opens the menu.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 #include "platform/finestra.h"
 

@@ -1,7 +1,7 @@
 #include "formconfigura.h"
 
-#include "app/impostazioni.h"
-#include "app/servizicomuni.h"
+#include "core/impostazioni.h"
+#include "core/servizicomuni.h"
 
 #include <QLocale>
 

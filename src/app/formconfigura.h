@@ -2,7 +2,7 @@
 // The configuration window: input mode, automatic-scanning speed, highlight colour and the choice
 // of the system pointer. Every change goes into the settings at once; "&Esci" saves them and
 // brings the menu back.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/arraycontrolli.h"
 #include "platform/controlli.h"
 #include "platform/finestra.h"

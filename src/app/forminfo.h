@@ -1,6 +1,6 @@
 #pragma once
 // The about window: credits, terms of use and "Chiudi" back to the menu.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 #include "platform/finestra.h"
 

@@ -3,9 +3,9 @@
 #include "app/avvio.h"
 #include "app/formconfigura.h"
 #include "app/forminfo.h"
-#include "app/immagini.h"
+#include "core/immagini.h"
 #include "app/registro.h"
-#include "app/servizicomuni.h"
+#include "core/servizicomuni.h"
 
 #include <QMouseEvent>
 

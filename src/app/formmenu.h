@@ -3,7 +3,7 @@
 // sounds check box and the menu bar. Every showing is a fresh load. AvviaEsercizi is the one
 // launcher of the exercises; the keyboard and scanning drivers reach the entries, the highlight,
 // the focus boxes and Timer1 through the public members below.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/arraycontrolli.h"
 #include "platform/controlli.h"
 #include "platform/finestra.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows: each one object, created the first time it is asked for and kept until
 // the program ends (unloading a window destroys its controls, not the object).
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/finestra.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 // its "Avanti" panel, the menu bar, the list choice, the results grid with its view, close and
 // print commands, and the way back to the menu. The exercise itself (the next item, the answers)
 // belongs to the derived windows.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "frame/progetto.h"
 #include "platform/barrastato.h"
 #include "platform/griglia.h"

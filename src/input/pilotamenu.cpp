@@ -1,6 +1,6 @@
 #include "pilotamenu.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 
 namespace {

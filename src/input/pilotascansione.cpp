@@ -2,7 +2,7 @@
 
 #include "passi.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 #include "platform/temporizzatore.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // A fresh program for one test: its own program folder and settings root (temporary folders),
 // scripted services, a fixed seed, and a record of the program's end.
-#include "app/impostazioni.h"
-#include "app/programma.h"
+#include "core/impostazioni.h"
+#include "core/programma.h"
 #include "servizifinti.h"
 
 #include <QCoreApplication>

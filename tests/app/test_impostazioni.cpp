@@ -2,7 +2,7 @@
 // settings folders and their notice, and folders that cannot be written.
 #include "ambiente.h"
 
-#include "app/impostazioni.h"
+#include "core/impostazioni.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>

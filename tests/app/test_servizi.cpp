@@ -2,7 +2,7 @@
 // and file dialogs, opening a document.
 #include "ambiente.h"
 
-#include "app/servizicomuni.h"
+#include "core/servizicomuni.h"
 #include "platform/controlli.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 #pragma once
 // A program folder of its own for each test case: a Programma on scripted services, the sentence
 // lists the windows load by default, and windows that count the next-item calls the frame makes.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "exercises/pairs/finestracoppie.h"
 #include "frame/finestrafrasi.h"
 #include "servizifinti.h"

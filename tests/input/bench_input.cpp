@@ -4,7 +4,7 @@
 // Prints the median and the 99th percentile in milliseconds.
 #include "finestraprovamenu.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 #include "platform/temporizzatore.h"
 #include "servizifinti.h"

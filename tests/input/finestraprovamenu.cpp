@@ -1,6 +1,6 @@
 #include "finestraprovamenu.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/controlli.h"
 #include "platform/temporizzatore.h"
 

@@ -4,7 +4,7 @@
 #include "tastiera.h"
 
 #include "app/formmenu.h"
-#include "app/programma.h"
+#include "core/programma.h"
 #include "app/registro.h"
 #include "input/pilotamenu.h"
 #include "platform/controlli.h"

@@ -3,7 +3,7 @@
 #include "finestraprovamenu.h"
 #include "tastiera.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "input/pilotamenu.h"
 #include "platform/controlli.h"
 #include "platform/temporizzatore.h"

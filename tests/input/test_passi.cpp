@@ -1,5 +1,5 @@
 // The step rules over a row of items, and the automatic scan's interval.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "input/passi.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 // mode, the tick, the pause of automatic scanning, the finished state, and the focus.
 #include "tastiera.h"
 
-#include "app/programma.h"
+#include "core/programma.h"
 #include "input/pilotascansione.h"
 #include "platform/controlli.h"
 #include "platform/temporizzatore.h"

@@ -1,7 +1,7 @@
 #include "exercises/sentences/finestrafrase.h"
 
-#include "app/immagini.h"
-#include "app/servizicomuni.h"
+#include "core/immagini.h"
+#include "core/servizicomuni.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "exercises/sentences/finestrariconosci.h"
 
-#include "app/servizicomuni.h"
+#include "core/servizicomuni.h"
 
 #include <stdexcept>
 

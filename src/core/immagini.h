@@ -2,7 +2,7 @@
 // The program's own pictures: its large pointers and the splash picture. Each is read from the
 // "immagini" folder beside the program; when the file is missing or unreadable a picture drawn
 // here takes its place, so a window never lacks one.
-#include "app/programma.h"
+#include "core/programma.h"
 
 #include <QCursor>
 #include <QPixmap>

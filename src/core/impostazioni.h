@@ -6,7 +6,7 @@
 //   True|False, True|False, mode, speed, colour
 // numbers written with a blank (or a minus sign) before them and a blank after them. Text files
 // are written as single-byte Windows-1252 text.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/file.h"
 
 #include <QByteArray>

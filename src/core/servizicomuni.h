@@ -1,7 +1,7 @@
 #pragma once
 // Small services every window calls: the right and wrong answer sounds, a random colour, the
 // colour and file dialogs and opening a document. None keeps anything between calls.
-#include "app/programma.h"
+#include "core/programma.h"
 #include "platform/colore.h"
 
 #include <QString>
