@@ -125,7 +125,7 @@ void TestListeSpedite::liste()
                 QVERIFY2(ruolo == 0, qPrintable("implied part that is not the subject: " + dove));
                 bool gruppo = false;
                 for (int persona = 1; persona <= 6; ++persona)
-                    gruppo = gruppo || FinestraFrase::PronomeDellaPersona(p.pronome, persona);
+                    gruppo = gruppo || PannelloPronomi::PronomeDellaPersona(p.pronome, persona);
                 QVERIFY2(gruppo, qPrintable("implied subject no button names: " + dove));
             } else {
                 QVERIFY2(!p.testo.isEmpty(), qPrintable("empty part: " + dove));
