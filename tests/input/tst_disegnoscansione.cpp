@@ -1,5 +1,6 @@
 // Where the scan shapes go: the bar under the word being judged and the frame around a label.
 #include "input/disegnoscansione.h"
+#include "suite.h"
 
 #include <QTest>
 
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDisegnoScansione)
+FRASOLINO_TEST(TestDisegnoScansione);
 #include "tst_disegnoscansione.moc"
