@@ -1,5 +1,6 @@
 #include "controlli.h"
 
+#include "contorno.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -506,21 +507,79 @@ void Forma::setBorderColor(Colore c)
 
 void Forma::setBorderWidth(int pixel)
 {
+    const QRect r = Rettangolo();
     spessore_ = std::max(0, pixel);
+    setRettangolo(r);
     update();
+}
+
+QRect Forma::Rettangolo() const
+{
+    const int m = MargineContorno(spessore_);
+    return geometry().adjusted(m, m, -m, -m);
+}
+
+void Forma::setRettangolo(const QRect& r)
+{
+    const int m = MargineContorno(spessore_);
+    setGeometry(QRect(r.x(), r.y(), std::max(0, r.width()), std::max(0, r.height())).adjusted(-m, -m, m, m));
+}
+
+int Forma::Left() const { return twips::daPixel(Rettangolo().x()); }
+int Forma::Top() const { return twips::daPixel(Rettangolo().y()); }
+int Forma::Width() const { return twips::daPixel(Rettangolo().width()); }
+int Forma::Height() const { return twips::daPixel(Rettangolo().height()); }
+
+void Forma::setLeft(int tw)
+{
+    QRect r = Rettangolo();
+    r.moveLeft(twips::aPixel(tw));
+    setRettangolo(r);
+}
+
+void Forma::setTop(int tw)
+{
+    QRect r = Rettangolo();
+    r.moveTop(twips::aPixel(tw));
+    setRettangolo(r);
+}
+
+void Forma::setWidth(int tw)
+{
+    QRect r = Rettangolo();
+    r.setWidth(twips::aPixel(tw));
+    setRettangolo(r);
+}
+
+void Forma::setHeight(int tw)
+{
+    QRect r = Rettangolo();
+    r.setHeight(twips::aPixel(tw));
+    setRettangolo(r);
+}
+
+void Forma::Move(int left, int top)
+{
+    QRect r = Rettangolo();
+    r.moveTo(twips::aPixel(left), twips::aPixel(top));
+    setRettangolo(r);
+}
+
+void Forma::Move(int left, int top, int width, int height)
+{
+    setRettangolo(twips::aPixel(left, top, width, height));
 }
 
 void Forma::paintEvent(QPaintEvent*)
 {
-    if (spessore_ <= 0 || width() <= 0 || height() <= 0) return;
+    const int m = MargineContorno(spessore_);
+    const BandaContorno banda = Contorno(rect().adjusted(m, m, -m, -m), spessore_);
+    if (banda.esterno.isEmpty()) return;
     QPainter p(this);
-    const QColor c = colore::aQColor(colore_);
-    // The outline lies inside the shape's rectangle.
-    const int s = std::min({spessore_, (width() + 1) / 2, (height() + 1) / 2});
-    p.fillRect(0, 0, width(), s, c);
-    p.fillRect(0, height() - s, width(), s, c);
-    p.fillRect(0, 0, s, height(), c);
-    p.fillRect(width() - s, 0, s, height(), c);
+    QRegion regione(banda.esterno);
+    if (!banda.interno.isEmpty()) regione -= QRegion(banda.interno);
+    p.setClipRegion(regione);
+    p.fillRect(banda.esterno, colore::aQColor(colore_));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -228,7 +228,10 @@ public:
     void setPicture(const QPixmap& p);
 };
 
-// An outline rectangle: no fill, BorderWidth in pixels, transparent to the mouse.
+// An outline rectangle: no fill, BorderWidth in pixels, transparent to the mouse. The outline is
+// centred on the rectangle's edges, so half of it lies outside: the widget reaches that far beyond
+// the rectangle, while Left, Top, Width, Height (and Rettangolo, for the re-layout) are the
+// rectangle's own. A shape one pixel high shows as a bar as thick as its outline.
 class Forma : public ControlloTwips<QWidget> {
     Q_OBJECT
 public:
@@ -237,6 +240,21 @@ public:
     void setBorderColor(Colore c);
     int BorderWidth() const { return spessore_; }
     void setBorderWidth(int pixel);
+
+    // The rectangle in pixels of the parent, without the outline's outer half.
+    QRect Rettangolo() const;
+    void setRettangolo(const QRect& r);
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void setLeft(int tw);
+    void setTop(int tw);
+    void setWidth(int tw);
+    void setHeight(int tw);
+    void Move(int left, int top);
+    void Move(int left, int top, int width, int height);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

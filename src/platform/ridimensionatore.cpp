@@ -22,6 +22,21 @@ void Raccogli(QWidget* contenitore, std::vector<QWidget*>& out)
     }
 }
 
+// A control's rectangle: a shape's own, without the outer half of its outline.
+QRect Geometria(const QWidget* w)
+{
+    if (const auto* f = qobject_cast<const Forma*>(w)) return f->Rettangolo();
+    return w->geometry();
+}
+
+void ImpostaGeometria(QWidget* w, const QRect& r)
+{
+    if (auto* f = qobject_cast<Forma*>(w))
+        f->setRettangolo(r);
+    else
+        w->setGeometry(r);
+}
+
 } // namespace
 
 void Ridimensionatore::RecordLayout(QWidget* client)
@@ -35,7 +50,7 @@ void Ridimensionatore::RecordLayout(QWidget* client)
     std::vector<QWidget*> controlli;
     Raccogli(client, controlli);
     voci_.reserve(controlli.size());
-    for (QWidget* w : controlli) voci_.push_back({w, QRectF(w->geometry()), w->font(), w->geometry(), w->font()});
+    for (QWidget* w : controlli) voci_.push_back({w, QRectF(Geometria(w)), w->font(), Geometria(w), w->font()});
 }
 
 double Ridimensionatore::ScalaX() const
@@ -82,8 +97,8 @@ void Ridimensionatore::ApplyLayout()
             const QFont ora = v.w->font();
             v.font = ConPunti(ora, Punti(ora) / sfPrima, ora.pointSizeF() > 0);
         }
-        if (v.w->geometry() != v.applicata) {
-            const QRect g = v.w->geometry();
+        if (Geometria(v.w) != v.applicata) {
+            const QRect g = Geometria(v.w);
             v.geometria = QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
                                  g.height() / syApplicata_);
         }
@@ -96,8 +111,8 @@ void Ridimensionatore::ApplyLayout()
         const int x2 = static_cast<int>(std::lround((g.left() + g.width()) * sx));
         const int y1 = static_cast<int>(std::lround(g.top() * sy));
         const int y2 = static_cast<int>(std::lround((g.top() + g.height()) * sy));
-        v.w->setGeometry(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1));
-        v.applicata = v.w->geometry();
+        ImpostaGeometria(v.w, QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)));
+        v.applicata = Geometria(v.w);
     }
     sxApplicata_ = sx;
     syApplicata_ = sy;

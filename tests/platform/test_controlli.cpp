@@ -378,24 +378,39 @@ private slots:
     void forma()
     {
         QWidget w;
-        w.resize(100, 100);
+        w.resize(120, 120);
+        w.setStyleSheet(QStringLiteral("background: white"));
         auto* sotto = new Etichetta(&w);
-        sotto->setGeometry(10, 10, 50, 50);
+        sotto->setGeometry(20, 20, 50, 50);
         auto* f = new Forma(&w);
-        f->setGeometry(0, 0, 100, 100);
         f->setBorderColor(0x0000FF);
         f->setBorderWidth(3);
+        f->Move(150, 150, 1500, 1500); // 10, 10, 100, 100 pixels
+        f->raise();
         w.show();
+        QCOMPARE(f->Rettangolo(), QRect(10, 10, 100, 100));
+        QCOMPARE(QRect(f->Left(), f->Top(), f->Width(), f->Height()), QRect(150, 150, 1500, 1500));
         QVERIFY(f->testAttribute(Qt::WA_TransparentForMouseEvents));
         // The mouse reaches the label under the shape.
         QCOMPARE(w.childAt(QPoint(30, 30)), sotto);
-        // Outline only, inside the rectangle, in the border colour.
-        const QImage img = f->grab().toImage();
-        QCOMPARE(img.pixelColor(0, 50), QColor(255, 0, 0));
-        QCOMPARE(img.pixelColor(2, 50), QColor(255, 0, 0));
-        QCOMPARE(img.pixelColor(99, 50), QColor(255, 0, 0));
-        QVERIFY(img.pixelColor(50, 50) != QColor(255, 0, 0));
-        QVERIFY(img.pixelColor(3, 50) != QColor(255, 0, 0));
+        // Outline only, 3 pixels across each edge (one outside, two inside), in the border colour,
+        // above the label.
+        const QImage img = w.grab().toImage();
+        const QColor rosso(255, 0, 0);
+        for (int x : {9, 10, 11, 108, 109, 110}) QCOMPARE(img.pixelColor(x, 50), rosso);
+        for (int x : {8, 12, 50, 107, 111}) QVERIFY(img.pixelColor(x, 50) != rosso);
+        QCOMPARE(img.pixelColor(30, 11), rosso);
+        // A shape one pixel high with a 9-pixel outline is a bar 9 pixels thick.
+        f->setBorderWidth(9);
+        f->Move(150, 1500, 1455, 15);
+        QCOMPARE(f->Height(), 15);
+        const QImage barra = w.grab().toImage();
+        for (int y = 96; y <= 104; ++y) QCOMPARE(barra.pixelColor(50, y), rosso);
+        QVERIFY(barra.pixelColor(50, 95) != rosso);
+        QVERIFY(barra.pixelColor(50, 105) != rosso);
+        // A new thickness keeps the rectangle.
+        f->setBorderWidth(2);
+        QCOMPARE(f->Rettangolo(), QRect(10, 100, 97, 1));
     }
 
     void codiciTasti_data()

@@ -30,6 +30,9 @@ private slots:
         auto* griglia = new Griglia(&client);
         griglia->setGeometry(0, 0, 50, 50);
         auto* barra = new BarraStato(&client);
+        auto* forma = new Forma(&client);
+        forma->setBorderWidth(9);
+        forma->setRettangolo(QRect(30, 150, 97, 1));
         client.show();
         const QRect barraPrima = barra->geometry();
 
@@ -48,6 +51,9 @@ private slots:
         QCOMPARE(cornice->geometry(), QRect(400, 200, 300, 200));
         QCOMPARE(dentro->geometry(), QRect(10, 30, 80, 40));
         QCOMPARE(griglia->geometry(), QRect(0, 0, 100, 100));
+        // A shape scales its own rectangle; its outline keeps its thickness in pixels.
+        QCOMPARE(forma->Rettangolo(), QRect(60, 300, 194, 2));
+        QCOMPARE(forma->BorderWidth(), 9);
         QCOMPARE(dopo->geometry(), QRect(7, 7, 11, 11));
         QCOMPARE(dopo->font(), fontDopo);
         // The status bar docks itself at its own height.
@@ -58,6 +64,7 @@ private slots:
         r.ApplyLayout();
         QCOMPARE(a->geometry(), QRect(10, 20, 100, 30));
         QCOMPARE(a->font().pointSizeF(), 12.0);
+        QCOMPARE(forma->Rettangolo(), QRect(30, 150, 97, 1));
     }
 
     void fontConLaScalaMinore()
