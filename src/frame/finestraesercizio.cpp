@@ -246,11 +246,16 @@ void FinestraEsercizio::MostraAvanti()
     if (c_.StatusBar1 && c_.StatusBar1->NumeroPannelli() >= 3) c_.StatusBar1->setPannelloVisibile(3, true);
 }
 
+void FinestraEsercizio::NascondiAvanti()
+{
+    if (c_.StatusBar1 && c_.StatusBar1->NumeroPannelli() >= 3) c_.StatusBar1->setPannelloVisibile(3, false);
+}
+
 void FinestraEsercizio::StatusBar1_PanelClick(int pannello)
 {
     if (!c_.StatusBar1 || c_.StatusBar1->NumeroPannelli() < 3) return;
     if (c_.StatusBar1->Text(pannello) != c_.StatusBar1->Text(3)) return;
-    c_.StatusBar1->setPannelloVisibile(3, false);
+    NascondiAvanti();
     ProssimoElemento();
 }
 

@@ -77,8 +77,9 @@ public:
     void ScriviEsatti();
     void ScriviErrati();
     void ScriviContatori();
-    // Shows the "Avanti" panel (an item is finished).
+    // Shows the "Avanti" panel (an item is finished), or hides it.
     void MostraAvanti();
+    void NascondiAvanti();
 
     // The exercise's own routines, called by the frame.
     virtual void RicaricaLista() = 0;   // CaricaLista or CaricaCoppie

@@ -565,9 +565,13 @@ void Forma::Move(int left, int top)
     setRettangolo(r);
 }
 
+// The edges are rounded to pixels, not the size: a frame reaching a fraction of a pixel beyond a
+// label on each side reaches a pixel beyond it on each side.
 void Forma::Move(int left, int top, int width, int height)
 {
-    setRettangolo(twips::aPixel(left, top, width, height));
+    const int x = twips::aPixel(left);
+    const int y = twips::aPixel(top);
+    setRettangolo(QRect(x, y, twips::aPixel(left + std::max(0, width)) - x, twips::aPixel(top + std::max(0, height)) - y));
 }
 
 void Forma::paintEvent(QPaintEvent*)

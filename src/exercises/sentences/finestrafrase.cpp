@@ -14,10 +14,11 @@ FinestraFrase::FinestraFrase(Programma& programma, const ProgettoFinestra& proge
     });
 }
 
-void FinestraFrase::UsaPronomi(PannelloPronomi& pronomi)
+void FinestraFrase::UsaPronomi(PannelloPronomi& pronomi, bool clic)
 {
     pronomi_ = &pronomi;
     ControlliDelCaricamento(pronomi);
+    if (!clic) return;
     pronomi.Command1.Collega([this](int i, Bottone* b) {
         connect(b, &Bottone::Click, this, [this, i] { Command1_Click(i); });
     });
@@ -34,6 +35,13 @@ void FinestraFrase::ApplicaCursoreDiSistema()
     if (!programma_.CursoreDiSistema) return;
     Parole.setPuntatore(std::nullopt);
     if (pronomi_) pronomi_->setPuntatore(std::nullopt);
+}
+
+void FinestraFrase::Attivazione()
+{
+    ApplicaCursoreDiSistema();
+    if (variante_.altezzaBarra > 0 && c_.StatusBar1) c_.StatusBar1->setHeight(variante_.altezzaBarra);
+    FinestraFrasi::Attivazione();
 }
 
 // ---- the sentence ------------------------------------------------------------------------------
@@ -71,6 +79,7 @@ void FinestraFrase::Azzera(Azzeramento passo)
         if (caselle_) caselle_->Svuota();
         break;
     case Azzeramento::BloccaLivelli: BloccaLivelli(true); break;
+    case Azzeramento::NascondiAvanti: NascondiAvanti(); break;
     }
 }
 

@@ -27,6 +27,7 @@ enum class Azzeramento {
     TogliEtichette,         // the word labels of the previous sentence removed
     SvuotaCaselle,          // every answer box emptied
     BloccaLivelli,          // the level menu locked until the sentence is solved
+    NascondiAvanti,         // the "Avanti" panel hidden
 };
 
 // What a pronoun button does when pressed in a sentence without an implied subject.
@@ -48,6 +49,8 @@ struct VarianteFrase {
     // The wrap limit of the re-flow after the implied subject is revealed: the window's full width,
     // or the same limit as the sentence's first layout.
     bool riflussoAllaLarghezza = true;
+    // The status bar's height set at every activation (twips; 0: as the frame made it).
+    int altezzaBarra = 0;
 };
 
 // Colours of the sentence windows (0x00BBGGRR).
@@ -105,7 +108,9 @@ public:
 
 protected:
     // The parts a window has besides the word row; given once, in the window's constructor.
-    void UsaPronomi(PannelloPronomi& pronomi);
+    // A click on a pronoun button is judged only where `clic` says so (the scanning windows judge
+    // the highlighted button instead).
+    void UsaPronomi(PannelloPronomi& pronomi, bool clic = true);
     void UsaCaselle(CaselleRuoli& caselle);
     PannelloPronomi* pronomi() const { return pronomi_; }
     CaselleRuoli* caselle() const { return caselle_; }
@@ -113,6 +118,8 @@ protected:
     // Gives the word labels (and the pronoun buttons) the system's pointer when the settings ask
     // for it.
     void ApplicaCursoreDiSistema();
+    // Every activation: the pointers, the status bar's height, a fresh grid, a new sentence.
+    void Attivazione() override;
 
     // Connected to every word label, designed or created.
     virtual void Label3_Click(int Index) { (void)Index; }

@@ -1,12 +1,14 @@
 #include "exercises/sentences/finestrariconosci.h"
 
 #include "core/immagini.h"
+#include "input/disegnoscansione.h"
 
 namespace {
 
+using A = Azzeramento;
+
 ProgettoRiconosci RiconosciForm2()
 {
-    using A = Azzeramento;
     return {
         .istruzione = QStringLiteral("clicca sul predicato"),
         .ruolo = 1,
@@ -22,7 +24,6 @@ ProgettoRiconosci RiconosciForm2()
 
 ProgettoRiconosci RiconosciForm4()
 {
-    using A = Azzeramento;
     return {
         .istruzione = QStringLiteral("clicca sul soggetto"),
         .ruolo = 0,
@@ -34,14 +35,53 @@ ProgettoRiconosci RiconosciForm4()
                                    .height = 1335,
                                    .colonne = {240, 1920, 3480},
                                    .caption2 = QStringLiteral("egli - esso - ella - essa ")},
-        .altezzaBarra = 500,
         .variante = {.azzeramento = {A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::AzzeraPronomi,
                                      A::TogliEtichette, A::BloccaLivelli},
-                     .didascaliaSottinteso = DidascaliaSottinteso::Pronome},
+                     .didascaliaSottinteso = DidascaliaSottinteso::Pronome,
+                     .altezzaBarra = 500},
     };
 }
 
+// The scanning copies: the words answer no click, and the first word stands under the instruction.
+ProgettoRiconosci RiconosciForm2s()
+{
+    return {
+        .istruzione = QStringLiteral("riconosci il predicato"),
+        .ruolo = 1,
+        .coloreGiusto = colorifrase::Rosa,
+        .left = 120,
+        .top = 1320,
+        .puntatorePersonale = false,
+        .variante = {.azzeramento = {A::NascondiAvanti, A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta,
+                                     A::TogliEtichette, A::BloccaLivelli},
+                     .didascaliaSottinteso = DidascaliaSottinteso::Vuota,
+                     .frase = FonteFrase::CaptionsLabel3},
+    };
+}
+
+ProgettoRiconosci RiconosciForm4s()
+{
+    return {
+        .istruzione = QStringLiteral("riconosci il soggetto"),
+        .ruolo = 0,
+        .coloreGiusto = colorifrase::Verde,
+        .left = 120,
+        .top = 1320,
+        .puntatorePersonale = false,
+        .variante = {.azzeramento = {A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::TogliEtichette,
+                                     A::BloccaLivelli},
+                     .didascaliaSottinteso = DidascaliaSottinteso::Pronome,
+                     .saltaRigheConSottinteso = true,
+                     .frase = FonteFrase::CaptionsLabel3},
+    };
+}
+
+constexpr Colore CorniceForm2s = 0xFFC0FF;
+constexpr Colore CorniceForm4s = 0x80FF80;
+
 } // namespace
+
+// ---- the mouse windows -------------------------------------------------------------------------
 
 FinestraRiconosci::FinestraRiconosci(Programma& programma, const ProgettoFinestra& progetto,
                                      ProgettoRiconosci riconosci)
@@ -61,31 +101,40 @@ void FinestraRiconosci::CreaControlliEsercizio()
     c2_.Label1->setCaption(riconosci_.istruzione);
     c2_.Label1->show();
 
-    Parole.Crea(client(), riconosci_.left, riconosci_.top, riconosci_.punti, CursorePersonale(programma_));
+    const std::optional<QCursor> puntatore =
+        riconosci_.puntatorePersonale ? std::optional<QCursor>(CursorePersonale(programma_)) : std::nullopt;
+    Parole.Crea(client(), riconosci_.left, riconosci_.top, riconosci_.punti, puntatore);
     if (riconosci_.pronomi) Pronomi.Crea(client(), *riconosci_.pronomi, CursorePersonale(programma_));
 }
 
-void FinestraRiconosci::Attivazione()
+void FinestraRiconosci::Label3_Click(int Index)
 {
-    ApplicaCursoreDiSistema();
-    if (riconosci_.altezzaBarra > 0 && c_.StatusBar1) c_.StatusBar1->setHeight(riconosci_.altezzaBarra);
-    ImpostaGriglia();
-    CaricaFrase();
+    Giudica(Index);
 }
 
-void FinestraRiconosci::Label3_Click(int Index)
+void FinestraRiconosci::Giudica(int Index)
 {
     if (!Parole.Label3.Esiste(Index)) return;
     Etichetta& parola = Parole.Label3(Index);
     if (RuoloIniziale(parola.Tag()) == static_cast<double>(riconosci_.ruolo)) {
         parola.setBackColor(riconosci_.coloreGiusto);
         BloccaLivelli(false);
-        Parole.Abilita(false);
+        ParolaGiusta(parola);
         RispostaGiusta(RigaRisultato(QString()), true);
     } else {
-        parola.setBackColor(colorifrase::Rosso);
+        ParolaSbagliata(parola);
         RispostaSbagliata(RigaRisultato(parola.Caption()));
     }
+}
+
+void FinestraRiconosci::ParolaGiusta(Etichetta&)
+{
+    Parole.Abilita(false);
+}
+
+void FinestraRiconosci::ParolaSbagliata(Etichetta& parola)
+{
+    parola.setBackColor(colorifrase::Rosso);
 }
 
 void FinestraRiconosci::SottintesoNominato(int persona)
@@ -109,6 +158,113 @@ void FinestraRiconosci::mnuLiv_Click(int Index)
     CaricaFrase();
 }
 
+// ---- the scanning windows ----------------------------------------------------------------------
+
+FinestraRiconosciScansione::FinestraRiconosciScansione(Programma& programma, const ProgettoFinestra& progetto,
+                                                       ProgettoRiconosci riconosci, Colore coloreCornice)
+    : FinestraRiconosci(programma, progetto, std::move(riconosci)),
+      coloreCornice_(coloreCornice),
+      elementi_(programma, Parole.Label3, ParteCorrente, colorifrase::Bianco,
+                {
+                    .sceglibile = [this](int i) { return Parole.Label3(i).Visible() && !Parole.Label3(i).Caption().isEmpty(); },
+                    .seleziona = [this] { Confermato(); },
+                    .finito = [this] { return Risolta() || SenzaScelta(); },
+                    .prossimo = [this] { CaricaFrase(); },
+                    .evidenzia = [this](int) { SistemaShape(); },
+                })
+{
+    ControlliDelCaricamento(Barra, c3_);
+}
+
+void FinestraRiconosciScansione::CreaControlliEsercizio()
+{
+    FinestraRiconosci::CreaControlliEsercizio();
+    Barra.Crea(client(), ProgettoBarra{});
+    c3_.Shape2 = new Forma(client());
+    c3_.Shape2->setBorderWidth(9);
+    c3_.Shape2->setBorderColor(coloreCornice_);
+    c3_.Shape2->hide();
+}
+
+void FinestraRiconosciScansione::Attivazione()
+{
+    if (Barra.Shape) Barra.Shape->setBorderColor(programma_.ColoreScansioneRgb());
+    FinestraRiconosci::Attivazione();
+}
+
+void FinestraRiconosciScansione::Label3_Click(int)
+{
+    // The words are chosen with the keys only.
+}
+
+bool FinestraRiconosciScansione::Risolta() const
+{
+    return c3_.Shape2 && c3_.Shape2->Visible();
+}
+
+bool FinestraRiconosciScansione::SenzaScelta() const
+{
+    return FraseInCorso() && !Parole.PrimaVisibile();
+}
+
+void FinestraRiconosciScansione::CaricaFrase()
+{
+    if (!Parole.Creata()) return; // not loaded
+    Barra.Shape->show();
+    c3_.Shape2->hide();
+    ParteCorrente = 0;
+    FinestraRiconosci::CaricaFrase();
+    if (!FraseInCorso()) Barra.Shape->hide();
+}
+
+void FinestraRiconosciScansione::CodaFrase()
+{
+    if (const std::optional<int> prima = Parole.PrimaVisibile()) {
+        ParteCorrente = static_cast<std::int16_t>(*prima);
+        SistemaShape();
+        return;
+    }
+    // A line that shows no word offers nothing to judge: no bar, and the next key draws another
+    // sentence (Finito); the level menu stays usable meanwhile.
+    Barra.Shape->hide();
+    BloccaLivelli(false);
+}
+
+void FinestraRiconosciScansione::SistemaShape()
+{
+    if (Parole.Label3.Esiste(ParteCorrente)) Barra.Sotto(Parole.Label3(ParteCorrente));
+}
+
+void FinestraRiconosciScansione::Confermato()
+{
+    if (!Parole.Creata()) return;
+    if (Risolta() || SenzaScelta()) {
+        CaricaFrase();
+        return;
+    }
+    if (!FraseInCorso()) return;
+    Giudica(ParteCorrente);
+}
+
+void FinestraRiconosciScansione::ParolaGiusta(Etichetta& parola)
+{
+    Barra.Shape->hide();
+    Forma& cornice = *c3_.Shape2;
+    const QRect r = CorniceIntorno(QRect(parola.Left(), parola.Top(), parola.Width(), parola.Height()),
+                                   cornice.BorderWidth());
+    cornice.Move(r.x(), r.y(), r.width(), r.height());
+    cornice.show();
+    cornice.raise();
+}
+
+void FinestraRiconosciScansione::ParolaSbagliata(Etichetta& parola)
+{
+    // Greyed, not reddened; it stays in the scan and can be judged again.
+    parola.setEnabled(false);
+}
+
+// ---- the windows -------------------------------------------------------------------------------
+
 Form2::Form2(Programma& programma, const ProgettoFinestra& progetto)
     : FinestraRiconosci(programma, progetto, RiconosciForm2())
 {
@@ -116,5 +272,15 @@ Form2::Form2(Programma& programma, const ProgettoFinestra& progetto)
 
 Form4::Form4(Programma& programma, const ProgettoFinestra& progetto)
     : FinestraRiconosci(programma, progetto, RiconosciForm4())
+{
+}
+
+Form2s::Form2s(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraRiconosciScansione(programma, progetto, RiconosciForm2s(), CorniceForm2s)
+{
+}
+
+Form4s::Form4s(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraRiconosciScansione(programma, progetto, RiconosciForm4s(), CorniceForm4s)
 {
 }

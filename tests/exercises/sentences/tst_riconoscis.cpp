@@ -1,0 +1,246 @@
+// "riconosci il predicato" (Form2s) and "riconosci il soggetto" (Form4s) by keys and switches:
+// key scripts on the focus holder of each mode, ticks of the scan, the bar, the frame around the
+// word found, the level lock, and the lines Form4s never draws.
+#include "suite.h"
+#include "ambiente.h"
+#include "tastiera.h"
+#include "exercises/sentences/finestrariconosci.h"
+#include "input/disegnoscansione.h"
+#include "platform/twips.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString Livello1 = QStringLiteral("testifrasolino/Riconoscisoggettopredicato/liv1.txt");
+
+struct Prova {
+    Prova(const QString& nome, int modo, const QByteArray& righe)
+    {
+        a.Scrivi(Livello1, righe);
+        a.p->ModalitaInput = static_cast<std::int16_t>(modo);
+        a.p->ColoreScansione = 0xFF0000;
+        f = a.Apri<FinestraRiconosciScansione>(nome);
+    }
+    ~Prova()
+    {
+        if (f && f->Caricata()) f->Scarica();
+    }
+
+    // A script of keys on the holder of the mode: S Space, E Enter, R L U D the arrows, P and Q
+    // Space going down and coming up, T a tick of the scan.
+    void Tasti(const QString& script)
+    {
+        ScansioneFinestra& s = *f->cornice().Scansione;
+        CasellaFuoco* casella = s.pilota().CasellaDelModo();
+        for (const QChar c : script) {
+            switch (c.unicode()) {
+            case 'S': tastiera::Batti(casella, Qt::Key_Space); break;
+            case 'E': tastiera::Batti(casella, Qt::Key_Return); break;
+            case 'R': tastiera::Batti(casella, Qt::Key_Right); break;
+            case 'L': tastiera::Batti(casella, Qt::Key_Left); break;
+            case 'U': tastiera::Batti(casella, Qt::Key_Up); break;
+            case 'D': tastiera::Batti(casella, Qt::Key_Down); break;
+            case 'P': tastiera::Premi(casella, Qt::Key_Space); break;
+            case 'Q': tastiera::Rilascia(casella, Qt::Key_Space); break;
+            case 'T': // as the clock ticks: only while the timer is on
+                if (s.Timer1()->Enabled()) s.Timer1()->Scatta();
+                break;
+            default: break;
+            }
+        }
+    }
+    QString Riga(int r, int c) const { return f->cornice().Griglia->Modello().TextMatrix(r, c); }
+
+    Ambiente a;
+    FinestraRiconosciScansione* f = nullptr;
+};
+
+const QByteArray Cane = "il cane#0#abbaia#1#nel cortile#8#\n";
+
+} // namespace
+
+class TestRiconosciScansione : public QObject {
+    Q_OBJECT
+private slots:
+    void apertura_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("istruzione");
+        QTest::addColumn<Colore>("cornice");
+        QTest::newRow("Form2s") << "Form2s" << "riconosci il predicato" << Colore(0xFFC0FF);
+        QTest::newRow("Form4s") << "Form4s" << "riconosci il soggetto" << Colore(0x80FF80);
+    }
+    void apertura()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, istruzione);
+        QFETCH(Colore, cornice);
+        for (int modo : {1, 2, 3}) {
+            Prova p(nome, modo, Cane);
+            FinestraRiconosciScansione& f = *p.f;
+            QCOMPARE(f.controlli().Label1->Caption(), istruzione);
+            QCOMPARE(f.cornice().Timer1->Interval(), modo == 2 ? 1000 : 100);
+            QVERIFY(f.cornice().Timer1->Enabled());
+            QCOMPARE(f.Shape1()->BorderColor(), Colore(0xFF0000));
+            QCOMPARE(f.Shape1()->BorderWidth(), 9);
+            QCOMPARE(f.segni().Shape2->BorderColor(), cornice);
+            QVERIFY(!f.segni().Shape2->Visible());
+            // The bar under the first word, leaving out its trailing blank.
+            const Etichetta& w = f.Parole.Label3(0);
+            QVERIFY(f.Shape1()->Visible());
+            const QRect b = BarraSotto(QRect(w.Left(), w.Top(), w.Width(), w.Height()), f.Barra.LabelDim->Width(), 15);
+            const QPoint inizio(twips::aPixel(b.x()), twips::aPixel(b.y()));
+            QCOMPARE(f.Shape1()->Rettangolo(),
+                     QRect(inizio, QPoint(twips::aPixel(b.x() + b.width()) - 1, twips::aPixel(b.y() + b.height()) - 1)));
+            QVERIFY(!f.cornice().mnuLivelli->Utilizzabile());
+            QCOMPARE(int(f.cornice().mnuLiv.size()), 5);
+        }
+    }
+
+    void tasti_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QByteArray>("righe");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<int>("esatti");
+        QTest::addColumn<int>("errati");
+        QTest::addColumn<int>("parte");  // ParteCorrente afterwards
+        QTest::addColumn<bool>("risolta");
+        QTest::addColumn<bool>("barra");
+
+        QTest::newRow("manual: step to the predicate, select") << "Form2s" << 1 << Cane << "SE" << 1 << 0 << 1 << true << false;
+        QTest::newRow("manual: the subject is the first word") << "Form4s" << 1 << Cane << "E" << 1 << 0 << 0 << true << false;
+        QTest::newRow("manual: wrong, then right") << "Form2s" << 1 << Cane << "ESE" << 1 << 1 << 1 << true << false;
+        QTest::newRow("manual: the same wrong word twice") << "Form2s" << 1 << Cane << "EE" << 0 << 2 << 0 << false << true;
+        QTest::newRow("manual: wrap from the last word") << "Form4s" << 1 << Cane << "SSS" << 0 << 0 << 0 << false << true;
+        QTest::newRow("manual: select when solved draws again") << "Form2s" << 1 << Cane << "SEE" << 1 << 0 << 0 << false << true;
+        QTest::newRow("manual: step when solved draws again") << "Form2s" << 1 << Cane << "SES" << 1 << 0 << 0 << false << true;
+        QTest::newRow("arrows: left wraps to the last") << "Form2s" << 3 << Cane << "L" << 0 << 0 << 2 << false << true;
+        QTest::newRow("arrows: right wraps to the first") << "Form2s" << 3 << Cane << "RRR" << 0 << 0 << 0 << false << true;
+        QTest::newRow("arrows: down and up") << "Form2s" << 3 << Cane << "DDU" << 0 << 0 << 1 << false << true;
+        QTest::newRow("arrows: Space does nothing") << "Form2s" << 3 << Cane << "RS" << 0 << 0 << 1 << false << true;
+        QTest::newRow("arrows: right, Enter") << "Form2s" << 3 << Cane << "RE" << 1 << 0 << 1 << true << false;
+        QTest::newRow("arrows: arrow when solved draws again") << "Form4s" << 3 << Cane << "EL" << 1 << 0 << 0 << false << true;
+        QTest::newRow("automatic: a tick, Space released") << "Form2s" << 2 << Cane << "TPQ" << 1 << 0 << 1 << true << false;
+        QTest::newRow("automatic: held Space selects once") << "Form4s" << 2 << Cane << "PTTQ" << 1 << 0 << 0 << true << false;
+        QTest::newRow("automatic: ticks stand still when solved") << "Form2s" << 2 << Cane << "TPQTT" << 1 << 0 << 1 << true << false;
+        QTest::newRow("automatic: Space when solved draws again") << "Form2s" << 2 << Cane << "TPQPQ" << 1 << 0 << 0 << false << true;
+        QTest::newRow("automatic: Enter selects nothing") << "Form2s" << 2 << Cane << "TE" << 0 << 0 << 1 << false << true;
+        QTest::newRow("hidden subject: first highlight on the verb") << "Form2s" << 1 << QByteArray("[io]#0#mangio#1#la mela#2#") << "" << 0 << 0 << 1 << false << true;
+        QTest::newRow("hidden subject: never highlighted") << "Form2s" << 1 << QByteArray("[io]#0#mangio#1#la mela#2#") << "SS" << 0 << 0 << 1 << false << true;
+        QTest::newRow("hidden subject: left wraps past it") << "Form2s" << 3 << QByteArray("[io]#0#mangio#1#la mela#2#") << "L" << 0 << 0 << 2 << false << true;
+        QTest::newRow("role not a number: read by its leading number") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#1a#") << "SE" << 1 << 0 << 1 << true << false;
+        QTest::newRow("role not a number: no number reads 0") << "Form4s" << 1 << QByteArray("il cane#x#abbaia#1#") << "E" << 1 << 0 << 0 << true << false;
+        QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#") << "SE" << 0 << 1 << 1 << false << true;
+        QTest::newRow("no word to choose: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << 0 << 0 << 0 << false << false;
+    }
+    void tasti()
+    {
+        QFETCH(QString, nome);
+        QFETCH(int, modo);
+        QFETCH(QByteArray, righe);
+        QFETCH(QString, tasti);
+        QFETCH(int, esatti);
+        QFETCH(int, errati);
+        QFETCH(int, parte);
+        QFETCH(bool, risolta);
+        QFETCH(bool, barra);
+        Prova p(nome, modo, righe);
+        p.Tasti(tasti);
+        FinestraRiconosciScansione& f = *p.f;
+        QCOMPARE(int(p.a.p->Esatti), esatti);
+        QCOMPARE(int(p.a.p->Errati), errati);
+        QCOMPARE(int(f.ParteCorrente), parte);
+        QCOMPARE(f.Risolta(), risolta);
+        QCOMPARE(f.Shape1()->Visible(), barra);
+        QVERIFY(f.cornice().Timer1->Enabled());
+        QCOMPARE(f.cornice().Griglia->Modello().Rows(), 1 + esatti + errati);
+        QCOMPARE(f.cornice().mnuLivelli->Utilizzabile(), risolta || !barra);
+        if (risolta) {
+            // The right word in its colour, framed, the frame above it.
+            const Etichetta& w = f.Parole.Label3(parte);
+            QCOMPARE(w.BackColor(), nome == "Form2s" ? Colore(0xC0C0FF) : Colore(0x80FF80));
+            const Forma& c = *f.segni().Shape2;
+            QCOMPARE(QRect(c.Left(), c.Top(), c.Width(), c.Height()), QRect(w.Left() - 15, w.Top() - 15, w.Width() + 30, w.Height() + 30));
+            QVERIFY(f.client()->children().indexOf(f.segni().Shape2) > f.client()->children().indexOf(&f.Parole.Label3(parte)));
+            QCOMPARE(p.Riga(esatti + errati, 3), QString());
+        }
+    }
+
+    void sbagliataGrigia()
+    {
+        Prova p("Form2s", 1, Cane);
+        p.Tasti("E");
+        const Etichetta& w = p.f->Parole.Label3(0);
+        QVERIFY(!w.isEnabled());
+        QCOMPARE(w.BackColor(), Colore(0xFFFFFF));
+        QCOMPARE(p.Riga(1, 1), QString("1"));
+        QCOMPARE(p.Riga(1, 2), QString("Il cane abbaia nel cortile "));
+        QCOMPARE(p.Riga(1, 3), QString("Il cane "));
+        QCOMPARE(p.a.servizi->suoni.filter("no.wav").size(), 1);
+        // The words answer no click.
+        QTest::mouseClick(&p.f->Parole.Label3(1), Qt::LeftButton);
+        QCOMPARE(int(p.a.p->Esatti), 0);
+    }
+
+    void avanti_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("avantiDopo");
+        QTest::newRow("Form2s hides it") << "Form2s" << false;
+        QTest::newRow("Form4s leaves it") << "Form4s" << true;
+    }
+    void avanti()
+    {
+        QFETCH(QString, nome);
+        QFETCH(bool, avantiDopo);
+        Prova p(nome, 3, Cane);
+        p.Tasti(nome == "Form2s" ? "RE" : "E");
+        QVERIFY(p.f->cornice().StatusBar1->PannelloVisibile(3));
+        p.Tasti("E");
+        QCOMPARE(p.f->cornice().StatusBar1->PannelloVisibile(3), avantiDopo);
+    }
+
+    void livelli()
+    {
+        Prova p("Form4s", 1, Cane);
+        p.a.Scrivi("testifrasolino/Riconoscisoggettopredicato/liv2.txt", "la mamma#0#cucina#1#\n");
+        FinestraRiconosciScansione& f = *p.f;
+        f.mnuLiv_Click(2); // locked while the sentence is open
+        QCOMPARE(int(f.Livello), 1);
+        p.Tasti("E");
+        f.mnuLiv_Click(2);
+        QCOMPARE(int(f.Livello), 2);
+        QVERIFY(f.cornice().mnuLiv[1]->Checked());
+        QVERIFY(!f.cornice().mnuLiv[0]->Checked());
+        QCOMPARE(f.Parole.Label3(0).Caption(), QString("La mamma "));
+        QVERIFY(!f.Risolta());
+        QVERIFY(!f.cornice().mnuLivelli->Utilizzabile());
+    }
+
+    void form4sSaltaISottintesi()
+    {
+        Prova p("Form4s", 1, "[io]#0#mangio#1#\nil [gatto]#0#dorme#1#\nil cane#0#abbaia#1# [\nla mamma#0#cucina#1#\n");
+        for (int i = 0; i < 12; ++i) {
+            QCOMPARE(int(p.a.p->IndiceFrase), 4);
+            p.Tasti("EE");
+        }
+        QCOMPARE(int(p.a.p->Esatti), 12);
+    }
+
+    void form4sSoloSottintesi()
+    {
+        Prova p("Form4s", 2, "[io]#0#mangio#1#\n[tu]#0#corri#1#\n");
+        QCOMPARE(p.a.servizi->messaggi.size(), std::size_t(1));
+        p.Tasti("TPQSETT");
+        QCOMPARE(p.a.servizi->messaggi.size(), std::size_t(1));
+        QCOMPARE(int(p.a.p->Esatti) + int(p.a.p->Errati), 0);
+        QVERIFY(!p.f->Shape1()->Visible());
+        QVERIFY(p.f->cornice().mnuLivelli->Utilizzabile());
+    }
+};
+
+FRASOLINO_TEST(TestRiconosciScansione);
+#include "tst_riconoscis.moc"
