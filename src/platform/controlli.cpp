@@ -149,6 +149,11 @@ Etichetta* OrigineDi(const QDropEvent* e)
 // ---------------------------------------------------------------------------------------------
 // Etichetta
 
+namespace {
+// The text of a disabled control, as the system greys it.
+constexpr Colore TestoGrigio = 0x808080;
+} // namespace
+
 Etichetta::Etichetta(QWidget* parent) : ControlloTwips<QLabel>(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -219,12 +224,17 @@ void Etichetta::aggiornaStile()
 {
     QPalette p = palette();
     p.setColor(QPalette::Window, colore::aQColor(sfondo_));
-    // A disabled label keeps its text colour: a finished sentence must stay easy to read.
     p.setColor(QPalette::Active, QPalette::WindowText, colore::aQColor(testo_));
     p.setColor(QPalette::Inactive, QPalette::WindowText, colore::aQColor(testo_));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, colore::aQColor(testo_));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colore::aQColor(grigia_ ? TestoGrigio : testo_));
     setPalette(p);
     setAutoFillBackground(opaco_);
+}
+
+void Etichetta::setGrigiaSeDisabilitata(bool si)
+{
+    grigia_ = si;
+    aggiornaStile();
 }
 
 void Etichetta::adattaDimensioni()
@@ -260,6 +270,7 @@ Etichetta* Etichetta::Clona() const
     c->sfondo_ = sfondo_;
     c->testo_ = testo_;
     c->opaco_ = opaco_;
+    c->grigia_ = grigia_;
     c->aggiornaStile();
     c->setEnabled(isEnabled());
     c->setPuntatore(puntatore_);

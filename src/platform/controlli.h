@@ -76,6 +76,11 @@ public:
     void setAllineamento(int a);
     int Allineamento() const { return allineamento_; }
 
+    // A disabled label keeps its text colour (a finished sentence stays easy to read), unless it
+    // is asked to show its text greyed, as a word already tried does.
+    bool GrigiaSeDisabilitata() const { return grigia_; }
+    void setGrigiaSeDisabilitata(bool si);
+
     bool TrascinamentoAutomatico() const { return trascina_; }
     void setTrascinamentoAutomatico(bool si) { trascina_ = si; }
 
@@ -112,6 +117,7 @@ private:
     bool bordo_ = false;
     int allineamento_ = 0;
     bool trascina_ = false;
+    bool grigia_ = false;
     bool premuto_ = false;
 };
 

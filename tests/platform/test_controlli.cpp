@@ -116,6 +116,12 @@ private slots:
         // A disabled label (a finished sentence) keeps its text colour, so it stays readable.
         e.setEnabled(false);
         QCOMPARE(e.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0xFF, 0, 0));
+        // Unless asked to grey its text (a word already tried), and its copies do the same.
+        e.setGrigiaSeDisabilitata(true);
+        QCOMPARE(e.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(e.palette().color(QPalette::Active, QPalette::WindowText), QColor(0xFF, 0, 0));
+        std::unique_ptr<Etichetta> copia(e.Clona());
+        QCOMPARE(copia->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0x80, 0x80));
     }
 
     void puntatore()

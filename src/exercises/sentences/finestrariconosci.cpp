@@ -179,6 +179,8 @@ FinestraRiconosciScansione::FinestraRiconosciScansione(Programma& programma, con
 void FinestraRiconosciScansione::CreaControlliEsercizio()
 {
     FinestraRiconosci::CreaControlliEsercizio();
+    // A word tried and found wrong shows greyed (its copies take that from Label3(0)).
+    Parole.Label3(0).setGrigiaSeDisabilitata(true);
     Barra.Crea(client(), ProgettoBarra{});
     c3_.Shape2 = new Forma(client());
     c3_.Shape2->setBorderWidth(9);

@@ -176,6 +176,7 @@ private slots:
         const Etichetta& w = p.f->Parole.Label3(0);
         QVERIFY(!w.isEnabled());
         QCOMPARE(w.BackColor(), Colore(0xFFFFFF));
+        QVERIFY(w.GrigiaSeDisabilitata());
         QCOMPARE(p.Riga(1, 1), QString("1"));
         QCOMPARE(p.Riga(1, 2), QString("Il cane abbaia nel cortile "));
         QCOMPARE(p.Riga(1, 3), QString("Il cane "));
