@@ -3,6 +3,7 @@
 #include "core/programma.h"
 #include "exercises/pairs/finestracoppie.h"
 #include "exercises/sentences/finestrariconosci.h"
+#include "exercises/sentences/finestrasottinteso.h"
 #include "frame/finestrafrasi.h"
 
 namespace {
@@ -49,9 +50,9 @@ const std::vector<ProgettoFinestra>& ProgettiFinestre()
         {.nome = "Form4s", .esercizio = Soggetto, .crea = Crea<Form4s>, .client = {6705, 4425},
          .scansione = true, .griglia = L::Livelli, .lista = I::Livello, .livelloAlCaricamento = true,
          .livelli = Livelli5, .livelloSpuntato = 1},
-        {.nome = "Form15", .esercizio = Sottinteso, .crea = Crea<FinestraFrasi>, .client = {8325, 5730},
+        {.nome = "Form15", .esercizio = Sottinteso, .crea = Crea<Form15>, .client = {8325, 5730},
          .griglia = L::FrasiSottinteso, .lista = I::Sottinteso},
-        {.nome = "Form15s", .esercizio = Sottinteso, .crea = Crea<FinestraFrasi>, .client = {8325, 5475},
+        {.nome = "Form15s", .esercizio = Sottinteso, .crea = Crea<Form15s>, .client = {8325, 5475},
          .scansione = true, .griglia = L::Livelli, .lista = I::Sottinteso, .livelloAlCaricamento = true},
         {.nome = "Form5", .esercizio = Oggetto, .crea = Crea<FinestraFrasi>, .client = {9915, 6315},
          .lista = I::Oggetto},

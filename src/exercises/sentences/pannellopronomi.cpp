@@ -2,14 +2,14 @@
 
 namespace {
 
-// Pronoun buttons: row top, column, width.
+// Pronoun buttons: row, column, width.
 struct PostoBottone {
     int riga;
     int colonna;
     int larghezza;
 };
 constexpr std::array<PostoBottone, 6> PostiBottoni = {{
-    {360, 0, 1215}, {360, 1, 1215}, {360, 2, 4815}, {840, 0, 1215}, {840, 1, 1215}, {840, 2, 4815},
+    {0, 0, 1215}, {0, 1, 1215}, {0, 2, 4815}, {1, 0, 1215}, {1, 1, 1215}, {1, 2, 4815},
 }};
 constexpr int AltezzaBottone = 375;
 
@@ -18,7 +18,7 @@ constexpr int AltezzaBottone = 375;
 void PannelloPronomi::Crea(QWidget* area, const ProgettoPronomi& p, const std::optional<QCursor>& puntatore)
 {
     Frame1 = new Cornice(area);
-    Frame1->setCaption(QStringLiteral("Soggetto sottinteso"));
+    Frame1->setCaption(p.titolo);
     Frame1->setBackColor(p.sfondo);
     Frame1->setCarattere(QStringLiteral("Verdana"), 14.25);
     Frame1->Move(p.left, p.top, p.width, p.height);
@@ -30,7 +30,7 @@ void PannelloPronomi::Crea(QWidget* area, const ProgettoPronomi& p, const std::o
         b->setCarattere(QStringLiteral("Verdana"), 14.25, p.grassetto);
         b->setBackColor(ColoreBottone);
         const PostoBottone& posto = PostiBottoni[i];
-        b->Move(p.colonne[posto.colonna], posto.riga, posto.larghezza, AltezzaBottone);
+        b->Move(p.colonne[posto.colonna], p.righe[posto.riga], posto.larghezza, AltezzaBottone);
         b->setPuntatore(puntatore);
         b->show();
         Command1.Progetta(i, b);

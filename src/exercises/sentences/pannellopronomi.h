@@ -19,6 +19,8 @@ struct ProgettoPronomi {
     int width = 0;
     int height = 0;
     std::array<int, 3> colonne{}; // left of the three button columns, inside the frame
+    std::array<int, 2> righe{360, 840}; // top of the two button rows, inside the frame
+    QString titolo = QStringLiteral("Soggetto sottinteso"); // the frame's caption
     QString caption2{};             // caption of the third-person button
     bool grassetto = false;
     Colore sfondo = 0xC0E0FF;     // the frame's background
