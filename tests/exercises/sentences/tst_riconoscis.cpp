@@ -3,7 +3,7 @@
 // word found, the level lock, and the lines Form4s never draws.
 #include "suite.h"
 #include "ambiente.h"
-#include "tastiera.h"
+#include "copione.h"
 #include "exercises/sentences/finestrariconosci.h"
 #include "input/disegnoscansione.h"
 #include "platform/twips.h"
@@ -27,29 +27,7 @@ struct Prova {
         if (f && f->Caricata()) f->Scarica();
     }
 
-    // A script of keys on the holder of the mode: S Space, E Enter, R L U D the arrows, P and Q
-    // Space going down and coming up, T a tick of the scan.
-    void Tasti(const QString& script)
-    {
-        ScansioneFinestra& s = *f->cornice().Scansione;
-        CasellaFuoco* casella = s.pilota().CasellaDelModo();
-        for (const QChar c : script) {
-            switch (c.unicode()) {
-            case 'S': tastiera::Batti(casella, Qt::Key_Space); break;
-            case 'E': tastiera::Batti(casella, Qt::Key_Return); break;
-            case 'R': tastiera::Batti(casella, Qt::Key_Right); break;
-            case 'L': tastiera::Batti(casella, Qt::Key_Left); break;
-            case 'U': tastiera::Batti(casella, Qt::Key_Up); break;
-            case 'D': tastiera::Batti(casella, Qt::Key_Down); break;
-            case 'P': tastiera::Premi(casella, Qt::Key_Space); break;
-            case 'Q': tastiera::Rilascia(casella, Qt::Key_Space); break;
-            case 'T': // as the clock ticks: only while the timer is on
-                if (s.Timer1()->Enabled()) s.Timer1()->Scatta();
-                break;
-            default: break;
-            }
-        }
-    }
+    void Tasti(const QString& script) { Copione(*f->cornice().Scansione, script); }
     QString Riga(int r, int c) const { return f->cornice().Griglia->Modello().TextMatrix(r, c); }
 
     Ambiente a;
