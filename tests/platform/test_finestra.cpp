@@ -35,9 +35,9 @@ private slots:
 
         Ridimensionatore r;
         r.RecordLayout(&client);
-        auto* dopo = new Etichetta(&client); // created after the record
+        auto* dopo = new Etichetta(&client); // created after the record, at the recorded scale
         dopo->setGeometry(7, 7, 11, 11);
-        QFont fontDopo = dopo->font();
+        dopo->setCarattere(QStringLiteral("DejaVu Sans"), 9);
 
         client.resize(800, 600);
         r.ApplyLayout();
@@ -48,8 +48,12 @@ private slots:
         QCOMPARE(cornice->geometry(), QRect(400, 200, 300, 200));
         QCOMPARE(dentro->geometry(), QRect(10, 30, 80, 40));
         QCOMPARE(griglia->geometry(), QRect(0, 0, 100, 100));
-        QCOMPARE(dopo->geometry(), QRect(7, 7, 11, 11));
-        QCOMPARE(dopo->font(), fontDopo);
+        QCOMPARE(dopo->geometry(), QRect(14, 14, 22, 22));
+        QCOMPARE(dopo->font().pointSizeF(), 18.0);
+        // One created at the doubled scale goes back to half its place and font with the window.
+        auto* doppia = new Etichetta(&client);
+        doppia->setGeometry(40, 60, 100, 20);
+        doppia->setCarattere(QStringLiteral("DejaVu Sans"), 24);
         // The status bar docks itself at its own height.
         QCOMPARE(barra->geometry(), QRect(0, 600 - barraPrima.height(), 800, barraPrima.height()));
 
@@ -58,6 +62,9 @@ private slots:
         r.ApplyLayout();
         QCOMPARE(a->geometry(), QRect(10, 20, 100, 30));
         QCOMPARE(a->font().pointSizeF(), 12.0);
+        QCOMPARE(dopo->geometry(), QRect(7, 7, 11, 11));
+        QCOMPARE(doppia->geometry(), QRect(20, 30, 50, 10));
+        QCOMPARE(doppia->font().pointSizeF(), 12.0);
     }
 
     void fontConLaScalaMinore()

@@ -4,6 +4,20 @@
 
 #include <algorithm>
 
+namespace {
+
+// A line shows something: at least one part that is not hidden and has a character one can see.
+bool ConParoleVisibili(const QString& riga)
+{
+    const RigaFrase letta = LeggiRigaFrase(riga);
+    return std::any_of(letta.parti.begin(), letta.parti.end(), [](const ParteFrase& parte) {
+        return !parte.sottinteso &&
+               std::any_of(parte.testo.begin(), parte.testo.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+    });
+}
+
+} // namespace
+
 FinestraFrase::FinestraFrase(Programma& programma, const ProgettoFinestra& progetto, VarianteFrase variante,
                              QObject* parent)
     : FinestraFrasi(programma, progetto, parent), variante_(std::move(variante))
@@ -79,11 +93,14 @@ void FinestraFrase::CaricaFrase()
     if (!Parole.Creata()) return; // not loaded
     for (Azzeramento passo : variante_.azzeramento) Azzera(passo);
 
-    // The draw: a random non-empty entry (and, where asked, one without "["). A list without any
-    // such entry gives no sentence at all instead of an endless draw.
+    // The draw: a random entry that shows at least one word (and, where asked, one without "[").
+    // A list without any such entry gives no sentence at all instead of an endless draw or an empty
+    // one.
     const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoRighe);
     auto disegnabile = [this](int i) {
-        return !Frasi[i].isEmpty() && !(variante_.saltaRigheConSottinteso && Frasi[i].contains(SegnoSottinteso));
+        const QString& riga = Frasi[i];
+        if (riga.isEmpty() || (variante_.saltaRigheConSottinteso && riga.contains(SegnoSottinteso))) return false;
+        return ConParoleVisibili(riga);
     };
     bool almenoUna = false;
     for (int i = 1; i <= numero && !almenoUna; ++i) almenoUna = disegnabile(i);
