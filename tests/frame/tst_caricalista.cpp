@@ -1,5 +1,6 @@
 // Loading a sentence list into a window's table, and a pair list into a pair window's tables.
 #include "ambiente.h"
+#include "frame/limitiliste.h"
 
 #include <QtTest>
 
@@ -31,6 +32,8 @@ void TestCaricaLista::righe_data()
     QTest::newRow("Windows-1252 bytes") << QByteArray("Lui#0#\xe8 buono#1#\r\nPerch\xe9\r\n")
                                         << QStringList{QString::fromUtf8("Lui#0#è buono#1#"), QString::fromUtf8("Perché")};
     QTest::newRow("UTF-8") << QByteArray("Lui#0#\xc3\xa8 buono#1#\n") << QStringList{QString::fromUtf8("Lui#0#è buono#1#")};
+    QTest::newRow("a line past the first 4 MiB left out")
+        << QByteArray("A\r\n") + QByteArray(ByteMassimiLista, 'x') + "#0#\r\nB\r\n" << QStringList{"A"};
 }
 
 void TestCaricaLista::righe()

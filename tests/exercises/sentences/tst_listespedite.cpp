@@ -4,6 +4,7 @@
 #include "exercises/pairs/listacoppie.h"
 #include "exercises/sentences/finestrafrase.h"
 #include "exercises/sentences/rigafrase.h"
+#include "frame/limitiliste.h"
 #include "platform/file.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ enum Regola {
 
 QStringList RigheNonVuote(const QString& percorso)
 {
-    const std::optional<QStringList> righe = file::LeggiRighe(percorso);
+    const std::optional<QStringList> righe = file::LeggiRighe(percorso, FinestraFrasi::MassimoRighe, ByteMassimiLista);
     if (!righe) return {};
     QStringList r;
     for (const QString& riga : *righe)
