@@ -103,6 +103,11 @@ void TestCaricaLista::coppie_data()
     QTest::newRow("code 2 dropped, record counts") << QByteArray("\"a\",2,\"b\",1\r\n\"c\",0,\"d\",1\r\n") << 2
                                                    << QStringList{"", "c"} << QStringList{"b", "d"};
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << QStringList{};
+    QTest::newRow("a faulty line shifts nothing") << QByteArray("\"il cane,0,\"abbaia\",1\r\n\"il lupo\",0,\"ulula\",1\r\n")
+                                                  << 1 << QStringList{"il lupo"} << QStringList{"ulula"};
+    QTest::newRow("records past the first 4 MiB left out")
+        << QByteArray("\"a\",0,\"b\",1\r\n") + QByteArray(ByteMassimiLista, ' ') + "\"c\",0,\"d\",1\r\n" << 1
+        << QStringList{"a"} << QStringList{"b"};
     QTest::newRow("Windows-1252") << QByteArray("\"il bamb\xf9\",0,\"\xe8 felice\",1\r\n") << 1
                                   << QStringList{QString::fromUtf8("il bambù")} << QStringList{QString::fromUtf8("è felice")};
 }
