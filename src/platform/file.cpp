@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -82,7 +83,8 @@ QString Decodifica(const QByteArray& byte)
 {
     QByteArray b = byte;
     if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
-    if (Utf8Valido(b)) return QString::fromUtf8(b);
+    // Only the one mark removed above: a second one stays a character, as every other byte does.
+    if (Utf8Valido(b)) return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(b);
     QString s;
     s.reserve(b.size());
     for (const char ch : b) {

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("utf-8") << QByteArray("perch\xC3\xA9 \xC3\xA8") << QStringLiteral("perché è");
         QTest::newRow("utf-8 euro") << QByteArray("\xE2\x82\xAC") << QStringLiteral("€");
         QTest::newRow("utf-8 BOM dropped") << QByteArray("\xEF\xBB\xBFmen\xC3\xB9") << QStringLiteral("menù");
+        QTest::newRow("only the first BOM dropped") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringLiteral("\uFEFF");
         QTest::newRow("1252 e grave") << QByteArray("caff\xE8") << QStringLiteral("caffè");
         QTest::newRow("1252 euro") << QByteArray("\x80 5") << QStringLiteral("€ 5");
         QTest::newRow("1252 quotes") << QByteArray("\x93s\xEC\x94") << QStringLiteral("“sì”");
