@@ -3,7 +3,10 @@
 #include "twips.h"
 #include "vocemenu.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -71,6 +74,12 @@ public:
             if (finestra_ && finestra_->widget_ == this) finestra_->ridimensionata();
         };
         setCentralWidget(area);
+        // F10 takes the keyboard to the menu bar, and back, as a tap of Alt does.
+        auto* f10 = new QAction(this);
+        f10->setShortcut(Qt::Key_F10);
+        f10->setShortcutContext(Qt::WindowShortcut);
+        addAction(f10);
+        connect(f10, &QAction::triggered, this, &WidgetFinestra::toccaAlt);
     }
 
 protected:
@@ -81,6 +90,24 @@ protected:
     }
 
 private:
+    // The menu bar's own keyboard navigation, entered and left as a tap of Alt does it: the bar
+    // watches its window for the Alt key going down and coming up on its own.
+    void toccaAlt()
+    {
+        const QWidget* barra = menuWidget();
+        if (!barra || barra->isHidden() || barra->actions().isEmpty()) return;
+        // The bar asks the Alt key's own event for Alt held alone; Qt 6 counts the key pressed
+        // among the modifiers it reports, so the event is built to report exactly that.
+        const Qt::KeyboardModifiers soloAlt =
+            QKeyEvent(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier).modifiers() == Qt::AltModifier
+                ? Qt::NoModifier
+                : Qt::AltModifier;
+        QKeyEvent giu(QEvent::ShortcutOverride, Qt::Key_Alt, soloAlt);
+        QCoreApplication::sendEvent(this, &giu);
+        QKeyEvent su(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &su);
+    }
+
     QPointer<Finestra> finestra_;
 };
 
