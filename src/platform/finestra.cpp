@@ -260,6 +260,11 @@ VoceMenu* Finestra::AggiungiMenu(const QString& caption, VoceMenu* sotto, bool c
     if (!widget_ || (sotto && !sotto->menu())) return nullptr;
     QMenuBar* barra = widget_->menuBar();
     barra->setNativeMenuBar(false);
+    // The item the keyboard stands on is shown, also before its menu opens (the plain style marks
+    // only an open menu's item).
+    if (barra->styleSheet().isEmpty())
+        barra->setStyleSheet(QStringLiteral("QMenuBar::item:selected { background-color: palette(highlight);"
+                                            " color: palette(highlighted-text); }"));
     QAction* azione = nullptr;
     QMenu* menu = nullptr;
     if (sotto) {
