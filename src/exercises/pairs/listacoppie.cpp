@@ -1,6 +1,7 @@
 #include "exercises/pairs/listacoppie.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -56,8 +57,7 @@ qsizetype RigaSeguente(const QString& t, qsizetype p)
     return p < n ? p + 1 : n;
 }
 
-} // namespace
-
+// The code a field holds: 0, 1 or another number; nothing when the field is not a number.
 std::optional<CodiceCoppia> Codice(const QString& campo)
 {
     bool ok = false;
@@ -69,6 +69,8 @@ std::optional<CodiceCoppia> Codice(const QString& campo)
     if (v == 1.0) return CodiceCoppia::Predicato;
     return CodiceCoppia::Altro;
 }
+
+} // namespace
 
 std::vector<RecordCoppia> LeggiListaCoppie(const QString& testo, std::size_t massimo)
 {

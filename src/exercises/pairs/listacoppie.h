@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 // What a code field says of the text before it: any number other than 0 and 1 drops the text.
@@ -20,9 +19,6 @@ struct RecordCoppia {
     CampoCoppia primo;
     CampoCoppia secondo;
 };
-
-// The code a field holds: 0, 1 or another number; nothing when the field is not a number.
-std::optional<CodiceCoppia> Codice(const QString& campo);
 
 // The first `massimo` well-formed records of a pair list, in order. A record is well-formed when
 // both its code fields are numbers and each quoted text is closed and followed by nothing but
