@@ -1,7 +1,7 @@
 #pragma once
-// The program's own pictures: its large pointers, the splash picture and the icon. Each is read from the
-// "immagini" folder beside the program; when the file is missing or unreadable a picture drawn
-// here takes its place, so a window never lacks one.
+// The program's own pictures: its large pointers, the splash picture and the icon. Each is read
+// from the "immagini" folder beside the program; when the file is missing or unreadable a picture
+// drawn here takes its place, so a window never lacks one.
 #include "app/programma.h"
 
 #include <QCursor>
@@ -16,7 +16,7 @@ QCursor CursoreAvvio(const Programma& p);
 QCursor CursoreSpunta(const Programma& p);
 // The splash window's picture (201 x 197 pixels).
 QPixmap ImmagineAvvio(const Programma& p);
-// The icon every window of the program carries (the splash picture stands in for it).
+// The icon every window of the program carries (the drawn splash picture stands in for it).
 QIcon IconaProgramma(const Programma& p);
 
 // The drawn stand-ins, also used when the files are missing.
