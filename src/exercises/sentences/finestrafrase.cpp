@@ -4,19 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A line shows something: at least one part that is not hidden and has a character one can see.
-bool ConParoleVisibili(const QString& riga)
-{
-    const RigaFrase letta = LeggiRigaFrase(riga);
-    return std::any_of(letta.parti.begin(), letta.parti.end(), [](const ParteFrase& parte) {
-        return !parte.sottinteso &&
-               std::any_of(parte.testo.begin(), parte.testo.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
-    });
-}
-
-} // namespace
 
 FinestraFrase::FinestraFrase(Programma& programma, const ProgettoFinestra& progetto, VarianteFrase variante,
                              QObject* parent)
@@ -100,7 +87,7 @@ void FinestraFrase::CaricaFrase()
     auto disegnabile = [this](int i) {
         const QString& riga = Frasi[i];
         if (riga.isEmpty() || (variante_.saltaRigheConSottinteso && riga.contains(SegnoSottinteso))) return false;
-        return ConParoleVisibili(riga);
+        return LeggiRigaFrase(riga).Disegnabile();
     };
     bool almenoUna = false;
     for (int i = 1; i <= numero && !almenoUna; ++i) almenoUna = disegnabile(i);
