@@ -168,7 +168,7 @@ FinestraRiconosciScansione::FinestraRiconosciScansione(Programma& programma, con
                 {
                     .sceglibile = [this](int i) { return Parole.Label3(i).Visible() && !Parole.Label3(i).Caption().isEmpty(); },
                     .seleziona = [this] { Confermato(); },
-                    .finito = [this] { return Risolta() || SenzaScelta(); },
+                    .finito = [this] { return Risolta(); },
                     .prossimo = [this] { CaricaFrase(); },
                     .evidenzia = [this](int) { SistemaShape(); },
                 })
@@ -204,11 +204,6 @@ bool FinestraRiconosciScansione::Risolta() const
     return c3_.Shape2 && c3_.Shape2->Visible();
 }
 
-bool FinestraRiconosciScansione::SenzaScelta() const
-{
-    return FraseInCorso() && !Parole.PrimaVisibile();
-}
-
 void FinestraRiconosciScansione::CaricaFrase()
 {
     if (!Parole.Creata()) return; // not loaded
@@ -221,15 +216,9 @@ void FinestraRiconosciScansione::CaricaFrase()
 
 void FinestraRiconosciScansione::CodaFrase()
 {
-    if (const std::optional<int> prima = Parole.PrimaVisibile()) {
-        ParteCorrente = static_cast<std::int16_t>(*prima);
-        SistemaShape();
-        return;
-    }
-    // A line that shows no word offers nothing to judge: no bar, and the next key draws another
-    // sentence (Finito); the level menu stays usable meanwhile.
-    Barra.Shape->hide();
-    BloccaLivelli(false);
+    // Every line drawn shows a word (the draw passes over the others), so the search ends on one.
+    ParteCorrente = static_cast<std::int16_t>(Parole.PrimaVisibile().value_or(0));
+    SistemaShape();
 }
 
 void FinestraRiconosciScansione::SistemaShape()
@@ -240,7 +229,7 @@ void FinestraRiconosciScansione::SistemaShape()
 void FinestraRiconosciScansione::Confermato()
 {
     if (!Parole.Creata()) return;
-    if (Risolta() || SenzaScelta()) {
+    if (Risolta()) {
         CaricaFrase();
         return;
     }

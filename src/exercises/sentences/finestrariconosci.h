@@ -86,8 +86,6 @@ public:
 
     // The sentence is solved: the frame is shown around the right word.
     bool Risolta() const;
-    // The sentence in play offers no word to choose (every part hidden or empty).
-    bool SenzaScelta() const;
 
 protected:
     void CreaControlliEsercizio() override;

@@ -112,7 +112,7 @@ private slots:
         QTest::newRow("role not a number: read by its leading number") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#1a#") << "SE" << 1 << 0 << 1 << true << false;
         QTest::newRow("role not a number: no number reads 0") << "Form4s" << 1 << QByteArray("il cane#x#abbaia#1#") << "E" << 1 << 0 << 0 << true << false;
         QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#") << "SE" << 0 << 1 << 1 << false << true;
-        QTest::newRow("no word to choose: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << 0 << 0 << 0 << false << false;
+        QTest::newRow("no line shows a word: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << 0 << 0 << 0 << false << false;
     }
     void tasti()
     {
