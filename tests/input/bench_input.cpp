@@ -1,8 +1,12 @@
 // How long the highlight takes to answer: from a key event on the focus holder, or a tick of the
-// scan timer, to the repainted entries, on the real widgets. Run by hand:
+// scan timer, to the repainted entries, on the real widgets: the menu's entries, and the bar under
+// the words of the scanning pick-one windows on a sentence of twenty words. Run by hand:
 //   QT_QPA_PLATFORM=offscreen bench_input [samples]
 // Prints the median and the 99th percentile in milliseconds.
+#include "ambiente.h"
 #include "finestraprovamenu.h"
+
+#include "exercises/sentences/finestrariconosci.h"
 
 #include "core/programma.h"
 #include "platform/controlli.h"
@@ -38,32 +42,33 @@ Misura Riassumi(std::vector<qint64> ns)
     return {at(0.5), at(0.99), static_cast<double>(ns.back()) / 1e6};
 }
 
-// One sample: the action, then the repaint of the entries that changed (or of the whole window).
-std::vector<qint64> Campiona(FinestraProvaMenu& f, int campioni, bool finestraIntera,
-                             const std::function<void()>& azione)
+// One sample: the action, then the repaint of what changed.
+std::vector<qint64> Campiona(int campioni, const std::function<void()>& azione, const std::function<void()>& ridisegna)
 {
     std::vector<qint64> ns;
     ns.reserve(static_cast<std::size_t>(campioni));
     QElapsedTimer t;
     for (int i = 0; i < campioni; ++i) {
         QCoreApplication::processEvents();
-        const int prima = f.VoceEvidenziata;
         t.start();
         azione();
-        if (finestraIntera) {
-            (void)f.grab();
-        } else {
-            f.Label1(prima).repaint();
-            f.Label1(f.VoceEvidenziata).repaint();
-        }
+        ridisegna();
         ns.push_back(t.nsecsElapsed());
     }
     return ns;
 }
 
+void Batti(QWidget* w, Qt::Key k, const QString& testo = QString())
+{
+    QKeyEvent giu(QEvent::KeyPress, k, Qt::NoModifier, testo);
+    QApplication::sendEvent(w, &giu);
+    QKeyEvent su(QEvent::KeyRelease, k, Qt::NoModifier, testo);
+    QApplication::sendEvent(w, &su);
+}
+
 void Stampa(const char* nome, const Misura& m)
 {
-    std::printf("%-46s median %7.3f ms   p99 %7.3f ms   max %7.3f ms\n", nome, m.mediana, m.p99, m.massimo);
+    std::printf("%-50s median %7.3f ms   p99 %7.3f ms   max %7.3f ms\n", nome, m.mediana, m.p99, m.massimo);
 }
 
 } // namespace
@@ -82,33 +87,87 @@ int main(int argc, char** argv)
 
     std::printf("%d samples each\n", campioni);
     for (bool intera : {false, true}) {
+        // The entries that changed, or the whole window.
+        int prima = 0;
+        const auto azione = [&](const std::function<void()>& a) {
+            return [&, a] {
+                prima = f.VoceEvidenziata;
+                a();
+            };
+        };
+        const auto ridisegna = [&] {
+            if (intera) {
+                (void)f.grab();
+            } else {
+                f.Label1(prima).repaint();
+                f.Label1(f.VoceEvidenziata).repaint();
+            }
+        };
         programma.ModalitaInput = ModoFrecce;
         f.Avvia();
-        const auto tasto = [&f] {
-            QKeyEvent giu(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-            QApplication::sendEvent(f.PictureFrecce, &giu);
-            QKeyEvent su(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
-            QApplication::sendEvent(f.PictureFrecce, &su);
-        };
-        Stampa(intera ? "arrow key -> window grabbed" : "arrow key -> entries repainted",
-               Riassumi(Campiona(f, campioni, intera, tasto)));
+        Stampa(intera ? "menu: arrow key -> window grabbed" : "menu: arrow key -> entries repainted",
+               Riassumi(Campiona(campioni, azione([&f] { Batti(f.PictureFrecce, Qt::Key_Down); }), ridisegna)));
 
         programma.ModalitaInput = ModoScansioneManuale;
         f.Avvia();
-        const auto spazio = [&f] {
-            QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QApplication::sendEvent(f.PictureScansioneManuale, &giu);
-            QKeyEvent su(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QApplication::sendEvent(f.PictureScansioneManuale, &su);
-        };
-        Stampa(intera ? "Space (manual) -> window grabbed" : "Space (manual) -> entries repainted",
-               Riassumi(Campiona(f, campioni, intera, spazio)));
+        Stampa(intera ? "menu: Space (manual) -> window grabbed" : "menu: Space (manual) -> entries repainted",
+               Riassumi(Campiona(campioni, azione([&f] { Batti(f.PictureScansioneManuale, Qt::Key_Space, " "); }), ridisegna)));
 
         programma.ModalitaInput = ModoScansioneAutomatica;
         f.Avvia();
         f.Timer1->setEnabled(false);
-        Stampa(intera ? "tick (automatic) -> window grabbed" : "tick (automatic) -> entries repainted",
-               Riassumi(Campiona(f, campioni, intera, [&f] { f.Timer1->Scatta(); })));
+        Stampa(intera ? "menu: tick (automatic) -> window grabbed" : "menu: tick (automatic) -> entries repainted",
+               Riassumi(Campiona(campioni, azione([&f] { f.Timer1->Scatta(); }), ridisegna)));
+    }
+    f.hide();
+
+    // The scanning pick-one windows on a sentence of twenty words (none of them the one sought, so
+    // the bar keeps moving).
+    QByteArray venti;
+    for (int i = 1; i <= 20; ++i) venti += "parola" + QByteArray::number(i) + "#2#";
+    for (const char* nome : {"Form2s", "Form4s"}) {
+        for (std::int16_t modo : {ModoFrecce, ModoScansioneManuale, ModoScansioneAutomatica}) {
+            Ambiente a;
+            a.Scrivi(QStringLiteral("testifrasolino/Riconoscisoggettopredicato/liv1.txt"), venti + "\n");
+            a.p->ModalitaInput = modo;
+            auto* w = a.Apri<FinestraRiconosciScansione>(QString::fromLatin1(nome));
+            if (!w || !QTest::qWaitForWindowExposed(w->widget())) return 1;
+            ScansioneFinestra& s = *w->cornice().Scansione;
+            s.Ferma();
+            std::function<void()> passo;
+            const char* cosa = "";
+            switch (modo) {
+            case ModoFrecce:
+                passo = [&s] { Batti(s.PictureFrecce(), Qt::Key_Right); };
+                cosa = "arrow key";
+                break;
+            case ModoScansioneManuale:
+                passo = [&s] { Batti(s.PictureScansioneManuale(), Qt::Key_Space, " "); };
+                cosa = "Space (manual)";
+                break;
+            default:
+                passo = [&s] { s.Timer1()->Scatta(); };
+                cosa = "tick (automatic)";
+                break;
+            }
+            for (bool intera : {false, true}) {
+                // The places the bar left and took, or the whole window.
+                QRect prima;
+                const auto azione = [&] {
+                    prima = w->Shape1()->geometry();
+                    passo();
+                };
+                const auto ridisegna = [&] {
+                    if (intera)
+                        (void)w->widget()->grab();
+                    else
+                        w->client()->repaint(QRegion(prima) + QRegion(w->Shape1()->geometry()));
+                };
+                const QString riga = QStringLiteral("%1: %2 -> %3").arg(nome, cosa, intera ? "window grabbed" : "bar repainted");
+                Stampa(riga.toLatin1().constData(), Riassumi(Campiona(campioni, azione, ridisegna)));
+            }
+            w->Scarica();
+        }
     }
     return 0;
 }

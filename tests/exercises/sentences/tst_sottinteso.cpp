@@ -158,6 +158,8 @@ private slots:
         a.Premi("1");
         QCOMPARE(a.Riga(1, 1), QString("corri "));
         Prova b("Form15s", 1, "[tu]#0#corri#1#\n");
+        QTest::mouseClick(&b.f->Pronomi.Command1(1), Qt::LeftButton); // judges nothing
+        QCOMPARE(b.f->cornice().Griglia->Modello().Rows(), 1);
         b.Premi("SE");
         QCOMPARE(QStringList({b.Riga(1, 1), b.Riga(1, 2)}), QStringList({"1", "tu corri "}));
     }
