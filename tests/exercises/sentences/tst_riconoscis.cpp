@@ -166,6 +166,20 @@ private slots:
         QCOMPARE(p.f->cornice().StatusBar1->PannelloVisibile(3), avantiDopo);
     }
 
+    // The grid shown takes the keys: nothing is judged unseen behind it; closed, the scan has them back.
+    void grigliaPrendeITasti()
+    {
+        Prova p("Form2s", 1, Cane);
+        QVERIFY(QTest::qWaitForWindowActive(p.f->widget()));
+        p.f->mnuVisual_Click();
+        QCOMPARE(QApplication::focusWidget(), p.f->cornice().Griglia);
+        tastiera::Batti(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(int(p.a.p->Errati), 0);
+        p.f->mnuChiudi_Click();
+        p.Tasti("T");
+        QCOMPARE(QApplication::focusWidget(), p.f->cornice().Scansione->PictureScansioneManuale());
+    }
+
     void livelli()
     {
         Prova p("Form4s", 1, Cane);
