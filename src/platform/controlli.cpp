@@ -24,62 +24,72 @@
 template <class Base>
 int ControlloTwips<Base>::Left() const
 {
-    return twips::daPixel(this->x());
+    return twips::daPixel(Rettangolo().x());
 }
 
 template <class Base>
 int ControlloTwips<Base>::Top() const
 {
-    return twips::daPixel(this->y());
+    return twips::daPixel(Rettangolo().y());
 }
 
 template <class Base>
 int ControlloTwips<Base>::Width() const
 {
-    return twips::daPixel(this->width());
+    return twips::daPixel(Rettangolo().width());
 }
 
 template <class Base>
 int ControlloTwips<Base>::Height() const
 {
-    return twips::daPixel(this->height());
+    return twips::daPixel(Rettangolo().height());
 }
 
 template <class Base>
 void ControlloTwips<Base>::setLeft(int tw)
 {
-    this->move(twips::aPixel(tw), this->y());
+    QRect r = Rettangolo();
+    r.moveLeft(twips::aPixel(tw));
+    setRettangolo(r);
 }
 
 template <class Base>
 void ControlloTwips<Base>::setTop(int tw)
 {
-    this->move(this->x(), twips::aPixel(tw));
+    QRect r = Rettangolo();
+    r.moveTop(twips::aPixel(tw));
+    setRettangolo(r);
 }
 
 template <class Base>
 void ControlloTwips<Base>::setWidth(int tw)
 {
-    this->resize(std::max(0, twips::aPixel(tw)), this->height());
+    QRect r = Rettangolo();
+    r.setWidth(std::max(0, twips::aPixel(tw)));
+    setRettangolo(r);
 }
 
 template <class Base>
 void ControlloTwips<Base>::setHeight(int tw)
 {
-    this->resize(this->width(), std::max(0, twips::aPixel(tw)));
+    QRect r = Rettangolo();
+    r.setHeight(std::max(0, twips::aPixel(tw)));
+    setRettangolo(r);
 }
 
 template <class Base>
 void ControlloTwips<Base>::Move(int left, int top)
 {
-    this->move(twips::aPixel(left), twips::aPixel(top));
+    QRect r = Rettangolo();
+    r.moveTo(twips::aPixel(left), twips::aPixel(top));
+    setRettangolo(r);
 }
 
 template <class Base>
 void ControlloTwips<Base>::Move(int left, int top, int width, int height)
 {
-    this->setGeometry(twips::aPixel(left), twips::aPixel(top), std::max(0, twips::aPixel(width)),
-                      std::max(0, twips::aPixel(height)));
+    setRettangolo(QRect(twips::aPixel(left), twips::aPixel(top), std::max(0, twips::aPixel(width)),
+                        std::max(0, twips::aPixel(height))));
 }
 
 template <class Base>
@@ -545,46 +555,6 @@ void Forma::setRettangolo(const QRect& r)
 {
     const int m = MargineContorno(spessore_);
     setGeometry(QRect(r.x(), r.y(), std::max(0, r.width()), std::max(0, r.height())).adjusted(-m, -m, m, m));
-}
-
-int Forma::Left() const { return twips::daPixel(Rettangolo().x()); }
-int Forma::Top() const { return twips::daPixel(Rettangolo().y()); }
-int Forma::Width() const { return twips::daPixel(Rettangolo().width()); }
-int Forma::Height() const { return twips::daPixel(Rettangolo().height()); }
-
-void Forma::setLeft(int tw)
-{
-    QRect r = Rettangolo();
-    r.moveLeft(twips::aPixel(tw));
-    setRettangolo(r);
-}
-
-void Forma::setTop(int tw)
-{
-    QRect r = Rettangolo();
-    r.moveTop(twips::aPixel(tw));
-    setRettangolo(r);
-}
-
-void Forma::setWidth(int tw)
-{
-    QRect r = Rettangolo();
-    r.setWidth(twips::aPixel(tw));
-    setRettangolo(r);
-}
-
-void Forma::setHeight(int tw)
-{
-    QRect r = Rettangolo();
-    r.setHeight(twips::aPixel(tw));
-    setRettangolo(r);
-}
-
-void Forma::Move(int left, int top)
-{
-    QRect r = Rettangolo();
-    r.moveTo(twips::aPixel(left), twips::aPixel(top));
-    setRettangolo(r);
 }
 
 // The edges are rounded to pixels, not the size: a frame reaching a fraction of a pixel beyond a

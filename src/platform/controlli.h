@@ -46,6 +46,11 @@ public:
     // Font by face, size in points, weight and slant.
     void setCarattere(const QString& famiglia, double punti, bool grassetto = false, bool corsivo = false);
 
+    // The control's rectangle in pixels of its parent, which the twips geometry reads and writes:
+    // the widget's geometry, unless the control draws beyond its rectangle.
+    virtual QRect Rettangolo() const { return this->geometry(); }
+    virtual void setRettangolo(const QRect& r) { this->setGeometry(r); }
+
 protected:
     std::optional<QCursor> puntatore_;
 };
@@ -249,19 +254,12 @@ public:
     int BorderWidth() const { return spessore_; }
     void setBorderWidth(int pixel);
 
-    // The rectangle in pixels of the parent, without the outline's outer half.
-    QRect Rettangolo() const;
-    void setRettangolo(const QRect& r);
+    // The rectangle without the outline's outer half.
+    QRect Rettangolo() const override;
+    void setRettangolo(const QRect& r) override;
 
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
-    void setLeft(int tw);
-    void setTop(int tw);
-    void setWidth(int tw);
-    void setHeight(int tw);
-    void Move(int left, int top);
+    using ControlloTwips<QWidget>::Move;
+    // The edges are rounded to pixels, not the size.
     void Move(int left, int top, int width, int height);
 
 protected:
