@@ -4,6 +4,8 @@
 // the frames' geometry.
 #include "exercises/pairs/regolecoppie.h"
 
+#include "suite.h"
+
 #include <QtTest>
 
 using namespace coppie;
@@ -289,5 +291,5 @@ void TestRegoleCoppie::riquadro()
     QCOMPARE(Riquadro(controllo, scostamento, 9), atteso);
 }
 
-QTEST_APPLESS_MAIN(TestRegoleCoppie)
+FRASOLINO_TEST(TestRegoleCoppie);
 #include "tst_regolecoppie.moc"
