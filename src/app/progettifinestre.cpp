@@ -2,6 +2,7 @@
 
 #include "core/programma.h"
 #include "exercises/pairs/finestracoppie.h"
+#include "exercises/pairs/finestrasoggettopredicato.h"
 #include "exercises/sentences/finestrariconosci.h"
 #include "frame/finestrafrasi.h"
 
@@ -27,10 +28,10 @@ using I = ListaIniziale;
 const std::vector<ProgettoFinestra>& ProgettiFinestre()
 {
     static const std::vector<ProgettoFinestra> t = {
-        {.nome = "Form1", .esercizio = SoggettoPredicato, .crea = Crea<FinestraCoppie>, .client = {8085, 4995},
+        {.nome = "Form1", .esercizio = SoggettoPredicato, .crea = Crea<Form1>, .client = {8085, 4995},
          .griglia = L::SoggettoPredicato, .lista = I::Coppie, .livelli = Ordini, .livelloSpuntato = 3,
          .grigliaVerdana = true, .livelliConGriglia = true},
-        {.nome = "Form1s", .esercizio = SoggettoPredicato, .crea = Crea<FinestraCoppie>, .client = {7890, 4995},
+        {.nome = "Form1s", .esercizio = SoggettoPredicato, .crea = Crea<Form1s>, .client = {7890, 4995},
          .scansione = true, .griglia = L::SoggettoPredicato, .lista = I::Coppie, .livelli = Ordini,
          .livelloSpuntato = 1, .livelliConGriglia = true},
         {.nome = "Form3", .esercizio = Abbina, .crea = Crea<FinestraCoppie>, .client = {8790, 7320},

@@ -48,6 +48,7 @@ QStringList FinestraCoppie::RigaSoggettoPredicato() const
 void FinestraCoppie::CaricaCoppie()
 {
     NumeroFrasi = 0;
+    ListaLetta = false;
     if (PercorsoLista.isEmpty() || !file::EsisteFile(PercorsoLista))
         PercorsoLista = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
 
@@ -57,10 +58,14 @@ void FinestraCoppie::CaricaCoppie()
                                     msg::Critical, TitoloProgramma);
         return;
     }
+    ListaLetta = true;
     const std::vector<RecordCoppia> record = LeggiListaCoppie(file::Decodifica(f.readAll()));
     for (const RecordCoppia& r : record) {
         if (NumeroFrasi >= MassimoCoppie) break;
         ++NumeroFrasi;
+        // A record without a subject or a predicate leaves that entry empty, never an earlier list's.
+        Soggetti[NumeroFrasi].clear();
+        Predicati[NumeroFrasi].clear();
         for (const CampoCoppia& campo : {r.primo, r.secondo}) {
             if (campo.codice == 0) Soggetti[NumeroFrasi] = campo.testo;
             if (campo.codice == 1) Predicati[NumeroFrasi] = campo.testo;
