@@ -1,7 +1,6 @@
-// The pair exercises' rules without windows: the draws (usable items only, different subjects,
-// always ending), the placement of boxes and words with their tags, the index read from the tags,
-// judging a word, the rows in use, the shuffle of the subjects among the rows, the result row and
-// the frames' geometry.
+// The pair exercises' rules without windows: the draw of different items (always ending), the
+// placement of boxes and words with their tags, the index read from the tags and the shuffle of the
+// subjects among the rows.
 #include "exercises/pairs/regolecoppie.h"
 
 #include "suite.h"
@@ -45,54 +44,15 @@ using Interi = QList<int>;
 class TestRegoleCoppie : public QObject {
     Q_OBJECT
 private slots:
-    void estraiCoppia_data();
-    void estraiCoppia();
     void estraiCoppie_data();
     void estraiCoppie();
     void scombiccheraPosti_data();
     void scombiccheraPosti();
     void indiceDaTag_data();
     void indiceDaTag();
-    void colloca_data();
-    void colloca();
-    void righeInUso_data();
-    void righeInUso();
     void mescolaRighe_data();
     void mescolaRighe();
-    void rigaAbbinamento();
-    void riquadro_data();
-    void riquadro();
 };
-
-void TestRegoleCoppie::estraiCoppia_data()
-{
-    QTest::addColumn<QStringList>("voci");
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<Interi>("copione");
-    QTest::addColumn<int>("atteso"); // 0: nothing drawn
-
-    const QStringList tre = {"il cane|abbaia", "il gatto|miagola", "il gallo|canta"};
-    QTest::newRow("first") << tre << 3 << Interi{0} << 1;
-    QTest::newRow("last") << tre << 3 << Interi{-1} << 3;
-    QTest::newRow("entries above the count never drawn") << tre << 1 << Interi{-1} << 1;
-    QTest::newRow("empty list") << QStringList{} << 0 << Interi{0} << 0;
-    QTest::newRow("no subject anywhere") << QStringList{"|abbaia", "|miagola"} << 2 << Interi{-1} << 0;
-    QTest::newRow("empty predicate skipped") << QStringList{"il cane|", "il gatto|miagola", "il gallo|"} << 3
-                                             << Interi{-1} << 2;
-    QTest::newRow("chance among the usable ones") << QStringList{"a|b", "|x", "c|d", "e|f"} << 4 << Interi{1} << 3;
-}
-
-void TestRegoleCoppie::estraiCoppia()
-{
-    QFETCH(QStringList, voci);
-    QFETCH(int, numero);
-    QFETCH(Interi, copione);
-    QFETCH(int, atteso);
-    Lista lista{voci};
-    Copione c{copione};
-    const std::optional<int> estratta = EstraiCoppia(numero, lista.Usabile(), c.Funzione());
-    QCOMPARE(estratta.value_or(0), atteso);
-}
 
 void TestRegoleCoppie::estraiCoppie_data()
 {
@@ -193,65 +153,11 @@ void TestRegoleCoppie::indiceDaTag()
     QCOMPARE(IndiceDaTag(posizione, tag0, tag1, attuale), atteso);
 }
 
-void TestRegoleCoppie::colloca_data()
-{
-    QTest::addColumn<QStringList>("prima"); // box 0, box 1, word 0, word 1
-    QTest::addColumn<int>("parola");
-    QTest::addColumn<int>("casella");
-    QTest::addColumn<int>("esito");
-    QTest::addColumn<QStringList>("dopo");
-
-    const QStringList nuova = {"", "", "il cane", "abbaia"};
-    QTest::newRow("subject first") << nuova << 0 << 0 << int(Esito::Collocata) << QStringList{"il cane", "", "", "abbaia"};
-    QTest::newRow("predicate first") << nuova << 1 << 1 << int(Esito::Collocata) << QStringList{"", "abbaia", "il cane", ""};
-    QTest::newRow("wrong box changes nothing") << nuova << 1 << 0 << int(Esito::Sbagliata) << nuova;
-    const QStringList meta = {"il cane", "", "", "abbaia"};
-    QTest::newRow("second word finishes") << meta << 1 << 1 << int(Esito::Completata)
-                                          << QStringList{"il cane", "abbaia", "", ""};
-    QTest::newRow("placed word: nothing") << meta << 0 << 0 << int(Esito::Niente) << meta;
-    QTest::newRow("placed word on the other box: nothing") << meta << 0 << 1 << int(Esito::Niente) << meta;
-}
-
-void TestRegoleCoppie::colloca()
-{
-    QFETCH(QStringList, prima);
-    QFETCH(int, parola);
-    QFETCH(int, casella);
-    QFETCH(int, esito);
-    QFETCH(QStringList, dopo);
-    StatoCoppia s{{prima[0], prima[1]}, {prima[2], prima[3]}};
-    QCOMPARE(int(Colloca(s, parola, casella)), esito);
-    QCOMPARE((QStringList{s.caselle[0], s.caselle[1], s.parole[0], s.parole[1]}), dopo);
-    QCOMPARE(s.Finita(), esito == int(Esito::Completata));
-}
-
-void TestRegoleCoppie::righeInUso_data()
-{
-    QTest::addColumn<int>("scelte");
-    QTest::addColumn<int>("estratte");
-    QTest::addColumn<int>("attese");
-    QTest::newRow("nine of nine") << 9 << 9 << 9;
-    QTest::newRow("three chosen") << 3 << 9 << 3;
-    QTest::newRow("only five drawn") << 9 << 5 << 5;
-    QTest::newRow("only three drawn") << 7 << 3 << 3;
-    QTest::newRow("two drawn: no exercise") << 9 << 2 << 0;
-    QTest::newRow("empty list") << 3 << 0 << 0;
-}
-
-void TestRegoleCoppie::righeInUso()
-{
-    QFETCH(int, scelte);
-    QFETCH(int, estratte);
-    QFETCH(int, attese);
-    QCOMPARE(RigheInUso(scelte, estratte), attese);
-}
-
 void TestRegoleCoppie::mescolaRighe_data()
 {
     QTest::addColumn<int>("righe");
     QTest::addColumn<Interi>("copione");
     QTest::addColumn<Interi>("soggetti");
-    QTest::newRow("in order") << 3 << Interi{0, 0, 0} << Interi{0, 1, 2};
     QTest::newRow("wrap to the first") << 3 << Interi{2, 2, 2} << Interi{2, 0, 1};
     QTest::newRow("next free after a placed one") << 5 << Interi{4, 4, 0, 3, 1} << Interi{4, 0, 1, 3, 2};
     QTest::newRow("nine rows") << 9 << Interi{8, 8, 8, 8, 8, 8, 8, 8, 8} << Interi{8, 0, 1, 2, 3, 4, 5, 6, 7};
@@ -265,30 +171,6 @@ void TestRegoleCoppie::mescolaRighe()
     Copione c{copione};
     const std::vector<int> r = MescolaRighe(righe, c.Funzione());
     QCOMPARE(Interi(r.begin(), r.end()), soggetti);
-}
-
-void TestRegoleCoppie::rigaAbbinamento()
-{
-    QCOMPARE(RigaAbbinamento(3, "il cane abbaia", true), (QStringList{"3", "il cane abbaia", " "}));
-    QCOMPARE(RigaAbbinamento(9, "il cane miagola", false), (QStringList{"9", " ", "il cane miagola"}));
-}
-
-void TestRegoleCoppie::riquadro_data()
-{
-    QTest::addColumn<QRect>("controllo");
-    QTest::addColumn<int>("scostamento");
-    QTest::addColumn<QRect>("atteso");
-    QTest::newRow("word frame") << QRect(315, 2700, 3495, 900) << 9 << QRect(306, 2691, 3513, 918);
-    QTest::newRow("row subject frame") << QRect(240, 960, 4455, 600) << 9 << QRect(231, 951, 4473, 618);
-    QTest::newRow("box frame, 12 up and left") << QRect(4920, 240, 3495, 600) << 12 << QRect(4908, 228, 3513, 618);
-}
-
-void TestRegoleCoppie::riquadro()
-{
-    QFETCH(QRect, controllo);
-    QFETCH(int, scostamento);
-    QFETCH(QRect, atteso);
-    QCOMPARE(Riquadro(controllo, scostamento, 9), atteso);
 }
 
 FRASOLINO_TEST(TestRegoleCoppie);
