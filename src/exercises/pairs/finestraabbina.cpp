@@ -57,7 +57,8 @@ void FinestraAbbina::CreaControlliEsercizio()
             e->setBackColor(Bianco);
             e->setBordo(true);
             e->setWordWrap(true);
-            e->setAllineamento(2);
+            // Captions centred both ways, clear of the scan frames drawn on the labels' edges.
+            e->setAlignment(Qt::AlignCenter);
             if (soggetto)
                 e->Move(abbina_.leftSoggetti, top, abbina_.widthSoggetti, AltezzaRiga);
             else

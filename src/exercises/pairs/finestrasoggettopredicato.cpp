@@ -47,7 +47,8 @@ FinestraSoggettoPredicato::FinestraSoggettoPredicato(Programma& programma, const
 void FinestraSoggettoPredicato::CreaControlliEsercizio()
 {
     Caselle.Crea(client(), CaselleProgetto(), {Carattere, PuntiParole, 12, true});
-    for (Etichetta& box : Caselle.Label4) box.setAllineamento(2);
+    // Captions centred both ways, clear of the scan frames drawn on the labels' edges.
+    for (Etichetta& box : Caselle.Label4) box.setAlignment(Qt::AlignCenter);
 
     const std::optional<QCursor> puntatore =
         ParoleTrascinabili() ? std::optional<QCursor>(CursorePersonale(programma_)) : std::nullopt;
@@ -57,7 +58,7 @@ void FinestraSoggettoPredicato::CreaControlliEsercizio()
         e->setBackColor(Bianco);
         e->setBordo(true);
         e->setWordWrap(true);
-        e->setAllineamento(2);
+        e->setAlignment(Qt::AlignCenter);
         e->Move(i == 0 ? 360 : 4200, TopParole, LarghezzaParola, AltezzaParola);
         e->setTrascinamentoAutomatico(ParoleTrascinabili());
         e->setPuntatore(puntatore);
