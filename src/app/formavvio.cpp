@@ -7,6 +7,7 @@
 
 FormAvvio::FormAvvio(Programma& p) : Finestra(p.finestre(), QSize(9690, 7005)), p_(p)
 {
+    ControlliDelCaricamento(c_);
     setCaption(TitoloProgramma);
     setBackColor(ColoreFinestra);
 }
@@ -18,39 +19,31 @@ void FormAvvio::CreaControlli()
     c->installEventFilter(this);
 
     // The texts stand on the gradient, so their labels are transparent.
-    label2_ = new Etichetta(c);
-    label2_->setCaption(TitoloProgramma);
-    label2_->Move(360, 360, 8655, 4455);
-    label2_->setCarattere(QStringLiteral("Comic Sans MS"), 72, true);
-    label2_->setForeColor(ColoreTitolo);
-    label2_->setBackStyleOpaco(false);
-    label2_->setWordWrap(true);
+    c_.Label2 = new Etichetta(c);
+    c_.Label2->setCaption(TitoloProgramma);
+    c_.Label2->Move(360, 360, 8655, 4455);
+    c_.Label2->setCarattere(QStringLiteral("Comic Sans MS"), 72, true);
+    c_.Label2->setForeColor(ColoreTitolo);
+    c_.Label2->setBackStyleOpaco(false);
+    c_.Label2->setWordWrap(true);
 
-    image1_ = new Immagine(c);
-    image1_->Move(840, 5280, 1095, 1095);
-    image1_->setPicture(ImmagineAvvio(p_));
+    c_.Image1 = new Immagine(c);
+    c_.Image1->Move(840, 5280, 1095, 1095);
+    c_.Image1->setPicture(ImmagineAvvio(p_));
 
-    bottoneAvvio_ = new Bottone(c);
-    bottoneAvvio_->setCaption(QStringLiteral("Avvio"));
-    bottoneAvvio_->Move(2520, 5280, 4110, 1155);
-    bottoneAvvio_->setCarattere(QStringLiteral("Comic Sans MS"), 18, true);
-    bottoneAvvio_->setPuntatore(CursoreAvvio(p_));
-    connect(bottoneAvvio_, &Bottone::Click, this, &FormAvvio::BottoneAvvio_Click);
+    c_.BottoneAvvio = new Bottone(c);
+    c_.BottoneAvvio->setCaption(QStringLiteral("Avvio"));
+    c_.BottoneAvvio->Move(2520, 5280, 4110, 1155);
+    c_.BottoneAvvio->setCarattere(QStringLiteral("Comic Sans MS"), 18, true);
+    c_.BottoneAvvio->setPuntatore(CursoreAvvio(p_));
+    connect(c_.BottoneAvvio, &Bottone::Click, this, &FormAvvio::BottoneAvvio_Click);
 
-    label1_ = new Etichetta(c);
-    label1_->setCaption(QStringLiteral("07 gennaio 2006"));
-    label1_->Move(6720, 5640, 2655, 735);
-    label1_->setCarattere(QStringLiteral("Comic Sans MS"), 14.25, true);
-    label1_->setForeColor(ColoreTitolo);
-    label1_->setBackStyleOpaco(false);
-}
-
-void FormAvvio::DistruggiControlli()
-{
-    sfumatura_ = false;
-    label2_ = label1_ = nullptr;
-    image1_ = nullptr;
-    bottoneAvvio_ = nullptr;
+    c_.Label1 = new Etichetta(c);
+    c_.Label1->setCaption(QStringLiteral("07 gennaio 2006"));
+    c_.Label1->Move(6720, 5640, 2655, 735);
+    c_.Label1->setCarattere(QStringLiteral("Comic Sans MS"), 14.25, true);
+    c_.Label1->setForeColor(ColoreTitolo);
+    c_.Label1->setBackStyleOpaco(false);
 }
 
 void FormAvvio::Form_Load()

@@ -18,18 +18,22 @@ public:
     // The colour of gradient band i (0 at the top, white; 255 at the bottom, pure green).
     static constexpr Colore ColoreBanda(int i) { return colore::Rgb(255 - i, 255, 255 - i); }
 
-    Etichetta* Label2() const { return label2_; }
-    Etichetta* Label1() const { return label1_; }
-    Immagine* Image1() const { return image1_; }
-    Bottone* BottoneAvvio() const { return bottoneAvvio_; }
     // The gradient has been painted (from the first activation after the load on).
     bool SfumaturaDipinta() const { return sfumatura_; }
 
     void BottoneAvvio_Click();
 
+    struct Controlli {
+        Etichetta* Label2 = nullptr;
+        Etichetta* Label1 = nullptr;
+        Immagine* Image1 = nullptr;
+        Bottone* BottoneAvvio = nullptr;
+    };
+    const Controlli& controlli() const { return c_; }
+
 protected:
     void CreaControlli() override;
-    void DistruggiControlli() override;
+    void DistruggiControlli() override { sfumatura_ = false; }
     void Form_Load() override;
     void Form_Activate() override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -39,7 +43,5 @@ private:
 
     Programma& p_;
     bool sfumatura_ = false;
-    QPointer<Etichetta> label2_, label1_;
-    QPointer<Immagine> image1_;
-    QPointer<Bottone> bottoneAvvio_;
+    Controlli c_;
 };

@@ -30,6 +30,7 @@ const QString Arial = QStringLiteral("Arial");
 
 FormConfigura::FormConfigura(Programma& p) : Finestra(p.finestre(), QSize(9810, 7065)), p_(p)
 {
+    ControlliDelCaricamento(c_, Option4);
     setCaption(TitoloProgramma + QStringLiteral(" - Configurazioni"));
     Option4.Collega([this](int k, Opzione* o) { connect(o, &Opzione::Click, this, [this, k] { Option4_Click(k); }); });
 }
@@ -44,11 +45,11 @@ QString FormConfigura::TestoVelocita(std::int16_t velocita)
 
 void FormConfigura::CreaControlli()
 {
-    framePunt_ = new Cornice(client());
-    framePunt_->setCaption(QString());
-    framePunt_->Move(0, 0, 9735, 6975);
-    framePunt_->setBackColor(BackColor());
-    QWidget* f = framePunt_;
+    c_.FramePunt = new Cornice(client());
+    c_.FramePunt->setCaption(QString());
+    c_.FramePunt->Move(0, 0, 9735, 6975);
+    c_.FramePunt->setBackColor(BackColor());
+    QWidget* f = c_.FramePunt;
 
     Option4.Dimentica();
     for (const OpzioneProgettata& o : Opzioni) {
@@ -59,51 +60,40 @@ void FormConfigura::CreaControlli()
         Option4.Progetta(o.indice, b);
     }
 
-    checkCursore_ = new CasellaSpunta(f);
-    checkCursore_->setCaption(QStringLiteral("Usa cursore di sistema"));
-    checkCursore_->Move(5280, 1080, 3855, 615);
-    checkCursore_->setCarattere(Arial, 14.25);
-    checkCursore_->setBackgroundRole(QPalette::Window); // a check box fills in the button role otherwise
-    checkCursore_->setBackColor(BackColor());
-    connect(checkCursore_, &CasellaSpunta::Click, this, &FormConfigura::CheckDisabilitaMousePersonalizzato_Click);
+    c_.CheckDisabilitaMousePersonalizzato = new CasellaSpunta(f);
+    c_.CheckDisabilitaMousePersonalizzato->setCaption(QStringLiteral("Usa cursore di sistema"));
+    c_.CheckDisabilitaMousePersonalizzato->Move(5280, 1080, 3855, 615);
+    c_.CheckDisabilitaMousePersonalizzato->setCarattere(Arial, 14.25);
+    c_.CheckDisabilitaMousePersonalizzato->setBackgroundRole(QPalette::Window); // a check box fills in the button role otherwise
+    c_.CheckDisabilitaMousePersonalizzato->setBackColor(BackColor());
+    connect(c_.CheckDisabilitaMousePersonalizzato, &CasellaSpunta::Click, this, &FormConfigura::CheckDisabilitaMousePersonalizzato_Click);
 
-    label7_ = new Etichetta(f);
-    label7_->Move(480, 4800, 8655, 375);
-    label7_->setCarattere(Arial, 12);
-    label7_->setBackStyleOpaco(false); // on the frame's own background
+    c_.Label7 = new Etichetta(f);
+    c_.Label7->Move(480, 4800, 8655, 375);
+    c_.Label7->setCarattere(Arial, 12);
+    c_.Label7->setBackStyleOpaco(false); // on the frame's own background
 
-    hScroll3_ = new BarraOrizzontale(f);
-    hScroll3_->Move(360, 5280, 8655, 375);
-    hScroll3_->setMin(4);
-    hScroll3_->setMax(60);
-    hScroll3_->setSmallChange(1);
-    hScroll3_->setLargeChange(PassoPagina);
-    connect(hScroll3_, &BarraOrizzontale::Change, this, &FormConfigura::HScroll3_Change);
+    c_.HScroll3 = new BarraOrizzontale(f);
+    c_.HScroll3->Move(360, 5280, 8655, 375);
+    c_.HScroll3->setMin(4);
+    c_.HScroll3->setMax(60);
+    c_.HScroll3->setSmallChange(1);
+    c_.HScroll3->setLargeChange(PassoPagina);
+    connect(c_.HScroll3, &BarraOrizzontale::Change, this, &FormConfigura::HScroll3_Change);
 
-    command1_ = new Bottone(f);
-    command1_->setCaption(QStringLiteral("Colore scansione"));
-    command1_->Move(1320, 5760, 2175, 1000);
-    command1_->setCarattere(Arial, 14.25);
-    command1_->setBackColor(0x000000FF);
-    connect(command1_, &Bottone::Click, this, &FormConfigura::Command1_Click);
+    c_.Command1 = new Bottone(f);
+    c_.Command1->setCaption(QStringLiteral("Colore scansione"));
+    c_.Command1->Move(1320, 5760, 2175, 1000);
+    c_.Command1->setCarattere(Arial, 14.25);
+    c_.Command1->setBackColor(0x000000FF);
+    connect(c_.Command1, &Bottone::Click, this, &FormConfigura::Command1_Click);
 
-    labelPerColore_ = new Etichetta(f);
-    labelPerColore_->Move(8520, 480, 1215, 735);
-    labelPerColore_->hide();
+    c_.LabelPerColore = new Etichetta(f);
+    c_.LabelPerColore->Move(8520, 480, 1215, 735);
+    c_.LabelPerColore->hide();
 
-    mnuEsci_ = AggiungiMenu(QStringLiteral("&Esci"));
-    connect(mnuEsci_, &VoceMenu::Click, this, &FormConfigura::mnuEsci_Click);
-}
-
-void FormConfigura::DistruggiControlli()
-{
-    Option4.Dimentica();
-    framePunt_ = nullptr;
-    checkCursore_ = nullptr;
-    label7_ = labelPerColore_ = nullptr;
-    hScroll3_ = nullptr;
-    command1_ = nullptr;
-    mnuEsci_ = nullptr;
+    c_.mnuEsci = AggiungiMenu(QStringLiteral("&Esci"));
+    connect(c_.mnuEsci, &VoceMenu::Click, this, &FormConfigura::mnuEsci_Click);
 }
 
 void FormConfigura::Form_Load()
@@ -121,26 +111,26 @@ void FormConfigura::Form_Activate()
 void FormConfigura::ImpostaConfigurazioni()
 {
     if (!Caricata()) return;
-    command1_->setBackColor(p_.ColoreScansioneRgb());
-    checkCursore_->setValue(p_.CursoreDiSistema ? 1 : 0);
+    c_.Command1->setBackColor(p_.ColoreScansioneRgb());
+    c_.CheckDisabilitaMousePersonalizzato->setValue(p_.CursoreDiSistema ? 1 : 0);
     switch (p_.ModalitaInput) {
     case ModoMouse:
-        hScroll3_->hide();
-        label7_->hide();
-        checkCursore_->show();
+        c_.HScroll3->hide();
+        c_.Label7->hide();
+        c_.CheckDisabilitaMousePersonalizzato->show();
         break;
     case ModoScansioneManuale:
     case ModoFrecce:
-        hScroll3_->hide();
-        label7_->hide();
-        checkCursore_->hide();
+        c_.HScroll3->hide();
+        c_.Label7->hide();
+        c_.CheckDisabilitaMousePersonalizzato->hide();
         break;
     case ModoScansioneAutomatica:
-        hScroll3_->show();
-        hScroll3_->setValue(p_.VelocitaScansione);
-        label7_->show();
-        checkCursore_->hide();
-        label7_->setCaption(TestoVelocita(p_.VelocitaScansione));
+        c_.HScroll3->show();
+        c_.HScroll3->setValue(p_.VelocitaScansione);
+        c_.Label7->show();
+        c_.CheckDisabilitaMousePersonalizzato->hide();
+        c_.Label7->setCaption(TestoVelocita(p_.VelocitaScansione));
         break;
     default:
         break;
@@ -155,22 +145,22 @@ void FormConfigura::Option4_Click(int k)
 
 void FormConfigura::CheckDisabilitaMousePersonalizzato_Click()
 {
-    if (!checkCursore_) return;
-    p_.CursoreDiSistema = checkCursore_->Value() == 1;
+    if (!c_.CheckDisabilitaMousePersonalizzato) return;
+    p_.CursoreDiSistema = c_.CheckDisabilitaMousePersonalizzato->Value() == 1;
 }
 
 void FormConfigura::HScroll3_Change()
 {
-    if (!hScroll3_) return;
-    p_.VelocitaScansione = static_cast<std::int16_t>(hScroll3_->Value());
-    label7_->setCaption(TestoVelocita(p_.VelocitaScansione));
+    if (!c_.HScroll3) return;
+    p_.VelocitaScansione = static_cast<std::int16_t>(c_.HScroll3->Value());
+    c_.Label7->setCaption(TestoVelocita(p_.VelocitaScansione));
 }
 
 void FormConfigura::Command1_Click()
 {
     if (!Caricata()) return;
-    if (ScegliColore(p_, widget(), *labelPerColore_)) p_.ColoreScansione = labelPerColore_->ForeColor();
-    command1_->setBackColor(p_.ColoreScansioneRgb());
+    if (ScegliColore(p_, widget(), *c_.LabelPerColore)) p_.ColoreScansione = c_.LabelPerColore->ForeColor();
+    c_.Command1->setBackColor(p_.ColoreScansioneRgb());
 }
 
 void FormConfigura::mnuEsci_Click()

@@ -28,13 +28,6 @@ public:
 
     // Controls, valid while the window is loaded; Option4's index is the input mode.
     ArrayControlli<Opzione> Option4;
-    Cornice* FramePunt() const { return framePunt_; }
-    CasellaSpunta* CheckDisabilitaMousePersonalizzato() const { return checkCursore_; }
-    Etichetta* Label7() const { return label7_; }
-    BarraOrizzontale* HScroll3() const { return hScroll3_; }
-    Bottone* Command1() const { return command1_; }
-    Etichetta* LabelPerColore() const { return labelPerColore_; }
-    VoceMenu* mnuEsci() const { return mnuEsci_; }
 
     // Handlers.
     void Option4_Click(int k);
@@ -43,18 +36,23 @@ public:
     void Command1_Click();
     void mnuEsci_Click();
 
+    struct Controlli {
+        Cornice* FramePunt = nullptr;
+        CasellaSpunta* CheckDisabilitaMousePersonalizzato = nullptr;
+        Etichetta* Label7 = nullptr;
+        BarraOrizzontale* HScroll3 = nullptr;
+        Bottone* Command1 = nullptr;
+        Etichetta* LabelPerColore = nullptr;
+        VoceMenu* mnuEsci = nullptr;
+    };
+    const Controlli& controlli() const { return c_; }
+
 protected:
     void CreaControlli() override;
-    void DistruggiControlli() override;
     void Form_Load() override;
     void Form_Activate() override;
 
 private:
     Programma& p_;
-    QPointer<Cornice> framePunt_;
-    QPointer<CasellaSpunta> checkCursore_;
-    QPointer<Etichetta> label7_, labelPerColore_;
-    QPointer<BarraOrizzontale> hScroll3_;
-    QPointer<Bottone> command1_;
-    QPointer<VoceMenu> mnuEsci_;
+    Controlli c_;
 };

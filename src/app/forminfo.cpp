@@ -19,6 +19,7 @@ const QString FormInfo::TestoCondizioni =
 
 FormInfo::FormInfo(Programma& p) : Finestra(p.finestre(), QSize(8745, 6510)), p_(p)
 {
+    ControlliDelCaricamento(c_);
     setCaption(TitoloProgramma + QStringLiteral(" - Informazioni"));
     setBackColor(ColoreFinestra);
 }
@@ -34,21 +35,15 @@ void FormInfo::CreaControlli()
         e->setWordWrap(true);
         return e;
     };
-    label1_ = etichetta(240, 240, 4215, 2775, ColoreFinestra);
-    label4_ = etichetta(5160, 240, 3375, 2535, ColoreFinestra);
-    label3_ = etichetta(240, 3600, 5055, 2535, 0x00FFFFFF);
+    c_.Label1 = etichetta(240, 240, 4215, 2775, ColoreFinestra);
+    c_.Label4 = etichetta(5160, 240, 3375, 2535, ColoreFinestra);
+    c_.Label3 = etichetta(240, 3600, 5055, 2535, 0x00FFFFFF);
 
-    command1_ = new Bottone(c);
-    command1_->setCaption(QStringLiteral("Chiudi"));
-    command1_->Move(5520, 5040, 2655, 975);
-    command1_->setCarattere(QStringLiteral("Arial"), 14.25);
-    connect(command1_, &Bottone::Click, this, &FormInfo::Command1_Click);
-}
-
-void FormInfo::DistruggiControlli()
-{
-    label1_ = label3_ = label4_ = nullptr;
-    command1_ = nullptr;
+    c_.Command1 = new Bottone(c);
+    c_.Command1->setCaption(QStringLiteral("Chiudi"));
+    c_.Command1->Move(5520, 5040, 2655, 975);
+    c_.Command1->setCarattere(QStringLiteral("Arial"), 14.25);
+    connect(c_.Command1, &Bottone::Click, this, &FormInfo::Command1_Click);
 }
 
 void FormInfo::Form_Load()
@@ -58,9 +53,9 @@ void FormInfo::Form_Load()
 
 void FormInfo::Form_Activate()
 {
-    label1_->setCaption(TestoCrediti);
-    label3_->setCaption(TestoCondizioni);
-    label4_->setCaption(QString());
+    c_.Label1->setCaption(TestoCrediti);
+    c_.Label3->setCaption(TestoCondizioni);
+    c_.Label4->setCaption(QString());
 }
 
 void FormInfo::Command1_Click()

@@ -15,21 +15,23 @@ public:
     static const QString TestoCrediti;
     static const QString TestoCondizioni;
 
-    Etichetta* Label1() const { return label1_; }
-    Etichetta* Label3() const { return label3_; }
-    Etichetta* Label4() const { return label4_; }
-    Bottone* Command1() const { return command1_; }
 
     void Command1_Click();
 
+    struct Controlli {
+        Etichetta* Label1 = nullptr;
+        Etichetta* Label3 = nullptr;
+        Etichetta* Label4 = nullptr;
+        Bottone* Command1 = nullptr;
+    };
+    const Controlli& controlli() const { return c_; }
+
 protected:
     void CreaControlli() override;
-    void DistruggiControlli() override;
     void Form_Load() override;
     void Form_Activate() override;
 
 private:
     Programma& p_;
-    QPointer<Etichetta> label1_, label3_, label4_;
-    QPointer<Bottone> command1_;
+    Controlli c_;
 };

@@ -36,8 +36,13 @@ const std::array<VoceMenuEsercizi, FormMenu::NumeroVoci> FormMenu::VociMenu = {{
 }};
 
 FormMenu::FormMenu(Programma& p, RegistroFinestre& registro)
-    : Finestra(p.finestre(), QSize(14445, 6105)), p_(p), registro_(registro)
+    : Finestra(p.finestre(), QSize(14445, 6105)),
+      p_(p),
+      registro_(registro),
+      voci_(p, Label1, VoceEvidenziata, ColoreFinestra,
+            menu::Azioni(p, Label1, VoceEvidenziata, ColoreFinestra, [this](std::int16_t k) { AvviaEsercizi(k); }))
 {
+    ControlliDelCaricamento(c_, Label1);
     setCaption(TitoloProgramma + QStringLiteral(" - Menù"));
     setBackColor(ColoreFinestra);
     Label1.Collega([this](int k, Etichetta* e) {
@@ -52,14 +57,12 @@ void FormMenu::CreaControlli()
     c->setMouseTracking(true);
     c->installEventFilter(this);
 
-    // The focus boxes: tiny, in the top left corner, out of the way of the entries.
-    pictureFrecce_ = new CasellaFuoco(c);
-    pictureManuale_ = new CasellaFuoco(c);
-    pictureAutomatica_ = new CasellaFuoco(c);
-    for (CasellaFuoco* f : {pictureFrecce_.data(), pictureManuale_.data(), pictureAutomatica_.data()}) {
-        f->Move(0, 0, 15, 15);
-        f->lower();
-    }
+    // The keys and the scan: the focus holders, Timer1 and the driver over the entries.
+    c_.Scansione = new ScansioneFinestra(p_, c, voci_, menu::Regole());
+    c_.PictureFrecce = c_.Scansione->PictureFrecce();
+    c_.PictureScansioneManuale = c_.Scansione->PictureScansioneManuale();
+    c_.PictureScansioneAutomatica = c_.Scansione->PictureScansioneAutomatica();
+    c_.Timer1 = c_.Scansione->Timer1();
 
     const QCursor mio = CursorePersonale(p_);
     Label1.Dimentica();
@@ -75,47 +78,36 @@ void FormMenu::CreaControlli()
         Label1.Progetta(k, e);
     }
 
-    check1_ = new CasellaSpunta(c);
-    check1_->setCaption(QStringLiteral("Suoni attivati"));
-    check1_->Move(6960, 4560, LarghezzaVoce, AltezzaVoce);
+    c_.Check1 = new CasellaSpunta(c);
+    c_.Check1->setCaption(QStringLiteral("Suoni attivati"));
+    c_.Check1->Move(6960, 4560, LarghezzaVoce, AltezzaVoce);
     // A check box paints its background in the button role: make it use the colour given.
-    check1_->setBackgroundRole(QPalette::Window);
-    check1_->setBackColor(ColoreFinestra);
-    check1_->setCarattere(QStringLiteral("Verdana"), 9, true);
-    check1_->setPuntatore(CursoreSpunta(p_));
-    connect(check1_, &CasellaSpunta::Click, this, &FormMenu::Check1_Click);
-    connect(check1_, &CasellaSpunta::MouseMove, this, &FormMenu::Check1_MouseMove);
+    c_.Check1->setBackgroundRole(QPalette::Window);
+    c_.Check1->setBackColor(ColoreFinestra);
+    c_.Check1->setCarattere(QStringLiteral("Verdana"), 9, true);
+    c_.Check1->setPuntatore(CursoreSpunta(p_));
+    connect(c_.Check1, &CasellaSpunta::Click, this, &FormMenu::Check1_Click);
+    connect(c_.Check1, &CasellaSpunta::MouseMove, this, &FormMenu::Check1_MouseMove);
 
-    timer1_ = new Temporizzatore(c);
-    timer1_->setEnabled(false);
-    timer1_->setInterval(100);
-
-    mnuConf_ = AggiungiMenu(QStringLiteral("Configurazioni"));
-    mnuInformazioni_ = AggiungiMenu(QStringLiteral("Informazioni"), nullptr, true);
-    mnuDoc_ = AggiungiMenu(QStringLiteral("documentazione"), mnuInformazioni_);
-    mnuabout_ = AggiungiMenu(QStringLiteral("about"), mnuInformazioni_);
-    connect(mnuConf_, &VoceMenu::Click, this, &FormMenu::mnuConf_Click);
-    connect(mnuDoc_, &VoceMenu::Click, this, &FormMenu::mnuDoc_Click);
-    connect(mnuabout_, &VoceMenu::Click, this, &FormMenu::mnuabout_Click);
-
-    if (CollegaComandi) CollegaComandi(*this);
+    c_.mnuConf = AggiungiMenu(QStringLiteral("Configurazioni"));
+    c_.mnuInformazioni = AggiungiMenu(QStringLiteral("Informazioni"), nullptr, true);
+    c_.mnuDoc = AggiungiMenu(QStringLiteral("documentazione"), c_.mnuInformazioni);
+    c_.mnuabout = AggiungiMenu(QStringLiteral("about"), c_.mnuInformazioni);
+    connect(c_.mnuConf, &VoceMenu::Click, this, &FormMenu::mnuConf_Click);
+    connect(c_.mnuDoc, &VoceMenu::Click, this, &FormMenu::mnuDoc_Click);
+    connect(c_.mnuabout, &VoceMenu::Click, this, &FormMenu::mnuabout_Click);
 }
 
 void FormMenu::DistruggiControlli()
 {
     // The widgets go a moment later: no tick may reach a menu that is no longer loaded.
-    if (timer1_) timer1_->setEnabled(false);
-    Label1.Dimentica();
-    check1_ = nullptr;
-    timer1_ = nullptr;
-    pictureFrecce_ = pictureManuale_ = pictureAutomatica_ = nullptr;
-    mnuConf_ = mnuInformazioni_ = mnuDoc_ = mnuabout_ = nullptr;
+    if (c_.Scansione) c_.Scansione->Ferma();
 }
 
 void FormMenu::PuntatoriPredefiniti()
 {
     for (int k = 0; k < NumeroVoci; ++k) Label1(k).setPuntatore(std::nullopt);
-    check1_->setPuntatore(std::nullopt);
+    c_.Check1->setPuntatore(std::nullopt);
 }
 
 void FormMenu::Form_Load()
@@ -124,7 +116,7 @@ void FormMenu::Form_Load()
 
     switch (p_.ModalitaInput) {
     case ModoMouse:
-        timer1_->setEnabled(false);
+        c_.Timer1->setEnabled(false);
         if (!p_.CursoreDiSistema) {
             for (int k = 1; k < NumeroVoci; ++k) Label1(k).setPuntatore(Label1(0).Puntatore());
         } else {
@@ -135,20 +127,22 @@ void FormMenu::Form_Load()
     case ModoFrecce:
     case ModoScansioneAutomatica:
         PuntatoriPredefiniti();
-        timer1_->setEnabled(true);
+        c_.Timer1->setEnabled(true);
         VoceEvidenziata = 0;
         Label1(0).setBackColor(p_.ColoreScansioneRgb());
         if (p_.ModalitaInput == ModoScansioneAutomatica) {
-            timer1_->setInterval(IntervalloScansione(p_.VelocitaScansione));
-            timer1_->setEnabled(true);
+            c_.Timer1->setInterval(IntervalloScansione(p_.VelocitaScansione));
+            c_.Timer1->setEnabled(true);
         }
         break;
     default:
         break;
     }
 
-    check1_->setValue(p_.SuoniAttivati ? 1 : 0);
-    check1_->setBackColor(BackColor());
+    c_.Check1->setValue(p_.SuoniAttivati ? 1 : 0);
+    c_.Check1->setBackColor(BackColor());
+    // The keys go to the holder of the mode from the start.
+    c_.Scansione->pilota().DaiIlFuoco();
 }
 
 bool FormMenu::eventFilter(QObject* oggetto, QEvent* evento)
@@ -175,20 +169,20 @@ void FormMenu::Form_MouseMove()
     if (p_.ModalitaInput != ModoMouse || !Caricata()) return;
     for (int i = 0; i < NumeroVoci; ++i)
         if (Label1(i).BackColor() != BackColor()) Label1(i).setBackColor(BackColor());
-    if (check1_->BackColor() != BackColor()) check1_->setBackColor(BackColor());
+    if (c_.Check1->BackColor() != BackColor()) c_.Check1->setBackColor(BackColor());
 }
 
 void FormMenu::Check1_MouseMove()
 {
-    if (p_.ModalitaInput != ModoMouse || !check1_) return;
+    if (p_.ModalitaInput != ModoMouse || !c_.Check1) return;
     const Colore scansione = p_.ColoreScansioneRgb();
-    if (check1_->BackColor() != scansione) check1_->setBackColor(scansione);
+    if (c_.Check1->BackColor() != scansione) c_.Check1->setBackColor(scansione);
 }
 
 void FormMenu::Check1_Click()
 {
-    if (!check1_) return;
-    p_.SuoniAttivati = check1_->Value() == 1;
+    if (!c_.Check1) return;
+    p_.SuoniAttivati = c_.Check1->Value() == 1;
 }
 
 void FormMenu::Label1_Click(int k)
@@ -209,7 +203,9 @@ void FormMenu::AvviaEsercizi(std::int16_t k)
         p_.NumeroComplemento = v.numeroComplemento;
     }
     const char* nome = p_.ModalitaInput == ModoMouse ? v.finestraMouse : v.finestraScansione;
-    registro_.Esercizio(QString::fromUtf8(nome)).Mostra();
+    Finestra* finestra = registro_.Esercizio(QString::fromUtf8(nome));
+    if (!finestra) return;
+    finestra->Mostra();
     Scarica();
 }
 

@@ -4,6 +4,9 @@
 // launcher of the exercises; the keyboard and scanning drivers reach the entries, the highlight,
 // the focus boxes and Timer1 through the public members below.
 #include "core/programma.h"
+#include "input/elementicontrolli.h"
+#include "input/pilotamenu.h"
+#include "input/scansionefinestra.h"
 #include "platform/arraycontrolli.h"
 #include "platform/controlli.h"
 #include "platform/finestra.h"
@@ -14,7 +17,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class RegistroFinestre;
 
@@ -52,19 +54,20 @@ public:
 
     // Controls, valid while the window is loaded.
     ArrayControlli<Etichetta> Label1;
-    CasellaSpunta* Check1() const { return check1_; }
-    Temporizzatore* Timer1() const { return timer1_; }
-    CasellaFuoco* PictureFrecce() const { return pictureFrecce_; }
-    CasellaFuoco* PictureScansioneManuale() const { return pictureManuale_; }
-    CasellaFuoco* PictureScansioneAutomatica() const { return pictureAutomatica_; }
-    VoceMenu* mnuConf() const { return mnuConf_; }
-    VoceMenu* mnuInformazioni() const { return mnuInformazioni_; }
-    VoceMenu* mnuDoc() const { return mnuDoc_; }
-    VoceMenu* mnuabout() const { return mnuabout_; }
-
-    // Called each time the controls have been created, before the load runs: where the keyboard
-    // and scanning drivers connect to the focus boxes and to Timer1.
-    std::function<void(FormMenu&)> CollegaComandi;
+    struct Controlli {
+        CasellaSpunta* Check1 = nullptr;
+        // The keys and the scan: the focus holders, Timer1 and the driver over the entries.
+        ScansioneFinestra* Scansione = nullptr;
+        CasellaFuoco* PictureFrecce = nullptr;
+        CasellaFuoco* PictureScansioneManuale = nullptr;
+        CasellaFuoco* PictureScansioneAutomatica = nullptr;
+        Temporizzatore* Timer1 = nullptr;
+        VoceMenu* mnuConf = nullptr;
+        VoceMenu* mnuInformazioni = nullptr;
+        VoceMenu* mnuDoc = nullptr;
+        VoceMenu* mnuabout = nullptr;
+    };
+    const Controlli& controlli() const { return c_; }
 
     // Handlers.
     void Label1_Click(int k);
@@ -87,8 +90,6 @@ private:
 
     Programma& p_;
     RegistroFinestre& registro_;
-    QPointer<CasellaSpunta> check1_;
-    QPointer<Temporizzatore> timer1_;
-    QPointer<CasellaFuoco> pictureFrecce_, pictureManuale_, pictureAutomatica_;
-    QPointer<VoceMenu> mnuConf_, mnuInformazioni_, mnuDoc_, mnuabout_;
+    Controlli c_;
+    ElementiControlli<Etichetta> voci_;
 };

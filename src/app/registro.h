@@ -27,9 +27,9 @@ public:
     FormConfigura& Configura();
     FormInfo& Info();
 
-    // An exercise window by its name ("Form1" ... "Form15s"). An unknown name is a programming
-    // error (std::invalid_argument).
-    Finestra& Esercizio(const QString& nome);
+    // An exercise window by its name ("Form1" ... "Form15s"); an unknown name is a programming
+    // error (null).
+    Finestra* Esercizio(const QString& nome);
     // The exercise window if it was created already, else null.
     Finestra* EsercizioCreato(const QString& nome) const;
 

@@ -3,7 +3,7 @@
 // counters, the random generator and the services. One object, created by main and handed to
 // every window by reference; a test makes a fresh one per case.
 #include "platform/colore.h"
-#include "platform/finestra.h"
+#include "platform/gestorefinestre.h"
 #include "platform/servizi.h"
 
 #include <QString>
@@ -42,6 +42,11 @@ class Programma {
 public:
     // cartellaProgramma: where data/ lives; radiceImpostazioni: the settings root folder.
     Programma(std::unique_ptr<Servizi> servizi, QString cartellaProgramma, QString radiceImpostazioni);
+    // The settings' names below refer to this object's own fields: it is never copied or moved.
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
+    Programma(Programma&&) = delete;
+    Programma& operator=(Programma&&) = delete;
 
     // Settings.
     Impostazioni impostazioni;

@@ -1,5 +1,6 @@
 #include "frame/finestraesercizio.h"
 
+#include "core/servizicomuni.h"
 #include "frame/stampagriglia.h"
 #include "platform/file.h"
 #include "platform/twips.h"
@@ -38,10 +39,20 @@ ColonneLayout Colonne(LayoutGriglia layout)
     return {};
 }
 
-QPixmap Immagine(const Programma& p, const QString& nome)
+QPixmap ImmaginePannello(const Programma& p, const QString& nome)
 {
     return QPixmap(p.PercorsoDati(QStringLiteral("immagini/") + nome));
 }
+
+// The items of a scanning window whose exercise gives none.
+class NessunElemento : public ElementiScansione {
+public:
+    int Numero() const override { return 0; }
+    int Cursore() const override { return 0; }
+    void setCursore(int) override {}
+    void Evidenzia(int) override {}
+    void Seleziona() override {}
+};
 
 } // namespace
 
@@ -49,6 +60,7 @@ FinestraEsercizio::FinestraEsercizio(Programma& programma, const ProgettoFinestr
     : Finestra(programma.finestre(), progetto.client, parent), programma_(programma), progetto_(progetto)
 {
     setCaption(TitoloProgramma);
+    ControlliDelCaricamento(c_);
 }
 
 void FinestraEsercizio::CreaControlli()
@@ -56,13 +68,12 @@ void FinestraEsercizio::CreaControlli()
     QWidget* area = client();
 
     c_.StatusBar1 = new BarraStato(area);
-    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
-    c_.StatusBar1->setCarattere(QStringLiteral("Arial"), abbinaScansione ? 14.25 : 12, true);
+    c_.StatusBar1->setCarattere(QStringLiteral("Arial"), progetto_.puntiBarraStato, true);
     c_.StatusBar1->setHeight(495);
-    c_.StatusBar1->AggiungiPannello({QStringLiteral("Esatti"), Immagine(programma_, "pannello_esatti.png"), 3000, 3000, true});
-    c_.StatusBar1->AggiungiPannello({QStringLiteral("Errati"), Immagine(programma_, "pannello_errati.png"), 3000, 3000, true});
-    if (!abbinaScansione) {
-        c_.StatusBar1->AggiungiPannello({TestoAvanti, Immagine(programma_, "pannello_avanti.png"), 3615, 1440, false});
+    c_.StatusBar1->AggiungiPannello({QStringLiteral("Esatti"), ImmaginePannello(programma_, "pannello_esatti.png"), 3000, 3000, true});
+    c_.StatusBar1->AggiungiPannello({QStringLiteral("Errati"), ImmaginePannello(programma_, "pannello_errati.png"), 3000, 3000, true});
+    if (progetto_.pannelloAvanti) {
+        c_.StatusBar1->AggiungiPannello({TestoAvanti, ImmaginePannello(programma_, "pannello_avanti.png"), 3615, 1440, false});
         connect(c_.StatusBar1, &BarraStato::PanelClick, this, &FinestraEsercizio::StatusBar1_PanelClick);
     }
     c_.StatusBar1->Aggancia();
@@ -75,14 +86,15 @@ void FinestraEsercizio::CreaControlli()
     c_.Griglia->hide();
 
     if (progetto_.scansione) {
-        c_.Timer1 = new Temporizzatore(area);
-        c_.Timer1->setInterval(100);
-        c_.Timer1->setEnabled(false);
+        static NessunElemento nessuno;
+        ElementiScansione* elementi = ElementiScansionati();
+        c_.Scansione = new ScansioneFinestra(programma_, area, elementi ? *elementi : nessuno, RegoleTasti());
+        c_.Timer1 = c_.Scansione->Timer1();
     }
 
     CreaMenu();
     CreaControlliEsercizio();
-    // The grid lies above the exercise's controls when it is shown; the status bar stays on top.
+    // The status bar lies above the exercise's controls; the grid, when shown, above everything.
     c_.StatusBar1->raise();
 }
 
@@ -139,16 +151,13 @@ void FinestraEsercizio::CreaMenu()
     if (c_.mnuOpzioni) connect(c_.mnuOpzioni, &VoceMenu::Click, this, [this] { mnuOpzioni_Click(); });
     c_.mnuEsci = comando(AggiungiMenu(QStringLiteral("Esci")), &FinestraEsercizio::mnuEsci_Click);
 
-    // Only the scanning matching window opens with its close command available.
-    c_.mnuChiudi->setEnabled(progetto_.menu == BarraMenu::AbbinaScansione);
+    c_.mnuChiudi->setEnabled(progetto_.chiudiAlCaricamento);
 }
 
 void FinestraEsercizio::DistruggiControlli()
 {
     // The widgets go a moment later: no tick may reach a window that is no longer loaded.
     SpegniTimer();
-    DistruggiControlliEsercizio();
-    c_ = Controlli{};
 }
 
 void FinestraEsercizio::Form_Load()
@@ -160,7 +169,7 @@ void FinestraEsercizio::Form_Load()
 
 void FinestraEsercizio::Form_Activate()
 {
-    if (progetto_.scansione) AvviaTimerScansione();
+    if (c_.Scansione) c_.Scansione->Avvia();
     Attivazione();
 }
 
@@ -170,22 +179,14 @@ void FinestraEsercizio::Attivazione()
     ProssimoElemento();
 }
 
-void FinestraEsercizio::AvviaTimerScansione()
-{
-    if (!c_.Timer1) return;
-    if (programma_.ModalitaInput == ModoScansioneAutomatica)
-        c_.Timer1->setInterval(IntervalloScansione(programma_.VelocitaScansione));
-    c_.Timer1->setEnabled(true);
-}
-
 void FinestraEsercizio::SpegniTimer()
 {
-    if (c_.Timer1) c_.Timer1->setEnabled(false);
+    if (c_.Scansione) c_.Scansione->Ferma();
 }
 
 void FinestraEsercizio::AccendiTimer()
 {
-    if (c_.Timer1) c_.Timer1->setEnabled(true);
+    if (c_.Scansione) c_.Scansione->Riprendi();
 }
 
 // ---- counters and status bar -------------------------------------------------------------------
@@ -223,6 +224,23 @@ void FinestraEsercizio::ContaErrato()
     if (programma_.Errati < std::numeric_limits<std::int16_t>::max()) ++programma_.Errati;
 }
 
+void FinestraEsercizio::RispostaGiusta(const std::optional<QStringList>& riga, bool finito)
+{
+    ContaEsatto();
+    if (riga) RiempiGriglia(*riga);
+    ScriviEsatti();
+    if (finito) MostraAvanti();
+    SuonoGiusto(programma_);
+}
+
+void FinestraEsercizio::RispostaSbagliata(const std::optional<QStringList>& riga)
+{
+    ContaErrato();
+    ScriviErrati();
+    if (riga) RiempiGriglia(*riga);
+    SuonoSbagliato(programma_);
+}
+
 void FinestraEsercizio::MostraAvanti()
 {
     if (c_.StatusBar1 && c_.StatusBar1->NumeroPannelli() >= 3) c_.StatusBar1->setPannelloVisibile(3, true);
@@ -240,7 +258,7 @@ void FinestraEsercizio::StatusBar1_PanelClick(int pannello)
 
 void FinestraEsercizio::mnuEsci_Click()
 {
-    if (progetto_.menu == BarraMenu::AbbinaScansione) {
+    if (!progetto_.chiedeUscita) {
         if (programma_.MostraMenu) programma_.MostraMenu();
         Scarica();
         return;
@@ -259,12 +277,11 @@ void FinestraEsercizio::mnuEsci_Click()
 void FinestraEsercizio::mnuCambia_Click()
 {
     SpegniTimer();
-    const QString scelta = programma_.servizi().FinestraFile(
-        widget(), true, QStringLiteral("Apri"), QString(), QStringLiteral("|*.txt"),
-        programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/")), QStringLiteral("txt"));
+    const QString scelta =
+        FinestraFile(programma_, widget(), 1, QStringLiteral("Apri"), QString(), QStringLiteral("|*.txt"),
+                     programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/")), QStringLiteral("txt"));
     if (!scelta.isEmpty()) {
-        const bool complemento = progetto_.lista == ListaIniziale::Oggetto || progetto_.lista == ListaIniziale::Complemento;
-        if (complemento)
+        if (progetto_.ListaDelLancio())
             programma_.FileEsercizio = scelta;
         else
             PercorsoLista = scelta;
@@ -304,24 +321,11 @@ void FinestraEsercizio::ImpostaGriglia()
     if (progetto_.grigliaVerdana) QCoreApplication::processEvents();
 }
 
-void FinestraEsercizio::RiempiGriglia(const QString& errori)
+void FinestraEsercizio::RiempiGriglia(const QStringList& celle)
 {
     Griglia* g = c_.Griglia;
     if (!g) return;
     ModelloGriglia& m = g->Modello();
-
-    const QString frase = progetto_.frase == FonteFrase::CaptionsLabel3 ? CaptionsLabel3() : TestoFrase;
-    QStringList celle;
-    switch (progetto_.griglia) {
-    case LayoutGriglia::Livelli: celle = {QString::number(Livello), frase, errori}; break;
-    case LayoutGriglia::Frasi:
-    case LayoutGriglia::FrasiSottinteso: celle = {frase, errori}; break;
-    case LayoutGriglia::SoggettoPredicato:
-        celle = {QString::number(Livello), SoggettoCorrente(), PredicatoCorrente(), SegniErroreCorrenti()};
-        break;
-    case LayoutGriglia::Coppie: return; // the matching windows write their own rows
-    }
-
     const int n = m.Rows();
     m.setRows(n + 1);
     m.setRow(n);
@@ -337,22 +341,18 @@ void FinestraEsercizio::RiempiGriglia(const QString& errori)
 void FinestraEsercizio::ImpostaGrigliaVisibile(bool visibile)
 {
     c_.Griglia->setVisible(visibile);
-    if (visibile) {
-        c_.Griglia->raise();
-        c_.StatusBar1->raise();
-    }
+    // In front of every control, the status bar included: nothing under it can be used meanwhile.
+    if (visibile) c_.Griglia->raise();
     c_.mnuChiudi->setEnabled(visibile);
     for (VoceMenu* v : {c_.mnuEsci, c_.mnuCambia, c_.MenuAzzera, c_.mnuOpzioni})
         if (v) v->setEnabled(!visibile);
-    // The order menu of the subject-predicate windows stays as it is.
-    if (c_.mnuLivelli && progetto_.griglia != LayoutGriglia::SoggettoPredicato) c_.mnuLivelli->setEnabled(!visibile);
+    if (c_.mnuLivelli && !progetto_.livelliConGriglia) c_.mnuLivelli->setEnabled(!visibile);
 }
 
 void FinestraEsercizio::mnuVisual_Click()
 {
     if (!c_.Griglia) return;
-    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
-    if (!abbinaScansione) {
+    if (!progetto_.timerConGriglia) {
         SpegniTimer();
         QFont f = c_.Griglia->Modello().Font();
         f.setPointSizeF(12);
@@ -366,20 +366,19 @@ void FinestraEsercizio::mnuChiudi_Click()
 {
     if (!c_.Griglia) return;
     ImpostaGrigliaVisibile(false);
-    if (progetto_.menu != BarraMenu::AbbinaScansione) AccendiTimer();
+    if (!progetto_.timerConGriglia) AccendiTimer();
 }
 
 void FinestraEsercizio::mnustampa_Click()
 {
     if (!c_.Griglia) return;
-    const bool abbinaScansione = progetto_.menu == BarraMenu::AbbinaScansione;
-    if (!abbinaScansione) SpegniTimer();
+    if (!progetto_.timerConGriglia) SpegniTimer();
     const int risposta = programma_.servizi().MsgBox(widget(), QStringLiteral("Avvio la stampa?"),
                                                      msg::YesNo + msg::Question, TitoloProgramma);
     if (risposta == msg::RispostaYes) {
         programma_.servizi().MsgBox(widget(), QStringLiteral("Sto stampando"), msg::Information, TitoloProgramma);
         Stampa();
-        if (!abbinaScansione) AccendiTimer();
+        if (!progetto_.timerConGriglia) AccendiTimer();
     } else {
         AccendiTimer();
     }

@@ -5,14 +5,18 @@
 // belongs to the derived windows.
 #include "core/programma.h"
 #include "frame/progetto.h"
+#include "input/scansionefinestra.h"
 #include "platform/barrastato.h"
+#include "platform/finestra.h"
 #include "platform/griglia.h"
 #include "platform/temporizzatore.h"
 #include "platform/vocemenu.h"
 
 #include <QPointer>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class FinestraEsercizio : public Finestra {
@@ -32,7 +36,9 @@ public:
     struct Controlli {
         BarraStato* StatusBar1 = nullptr;
         ::Griglia* Griglia = nullptr;
-        Temporizzatore* Timer1 = nullptr; // scanning windows only
+        // Scanning windows: the focus holders, Timer1 and the driver of the window's items.
+        ScansioneFinestra* Scansione = nullptr;
+        Temporizzatore* Timer1 = nullptr;
         VoceMenu* mnuChiudi = nullptr;
         VoceMenu* mnuUtil = nullptr;
         VoceMenu* mnuOpzioni = nullptr; // matching windows only
@@ -56,12 +62,16 @@ public:
     void mnuChiudi_Click();
     void mnustampa_Click();
 
-    // The results grid.
+    // The results grid: its columns, and one row more (the row number, then the cells given).
     void ImpostaGriglia();
-    void RiempiGriglia(const QString& errori = QString());
+    void RiempiGriglia(const QStringList& celle);
 
-    // Booking an answer: add 1 to a counter (never past 32767); rewriting its panel is a step of
-    // its own, which each answer takes where its order puts it.
+    // Booking an answer as every exercise does: the counter (never past 32767) and its panel, the
+    // result row when the answer writes one, the "Avanti" panel when the item is finished, the sound.
+    void RispostaGiusta(const std::optional<QStringList>& riga, bool finito);
+    void RispostaSbagliata(const std::optional<QStringList>& riga);
+
+    // The steps the answers are made of, for the few that take them in another order.
     void ContaEsatto();
     void ContaErrato();
     void ScriviEsatti();
@@ -76,12 +86,8 @@ public:
     virtual void mnuLiv_Click(int indice) { (void)indice; }
     virtual void mnuOpzioni_Click() {}
 
-    // Fields the result rows read; the exercise windows fill them.
+    // The text of the sentence or item in play.
     QString TestoFrase;
-    virtual QString CaptionsLabel3() const { return {}; }
-    virtual QString SoggettoCorrente() const { return {}; }
-    virtual QString PredicatoCorrente() const { return {}; }
-    virtual QString SegniErroreCorrenti() const { return {}; }
 
 protected:
     void CreaControlli() override;
@@ -91,14 +97,17 @@ protected:
 
     // The exercise's controls, created after the frame's at every load.
     virtual void CreaControlliEsercizio() {}
-    virtual void DistruggiControlliEsercizio() {}
     // The window's own load steps after the counters are reset.
     virtual void PassiCaricamento() = 0;
     // The activation after the scan timer is set up: by default the grid, then the next item.
     virtual void Attivazione();
 
-    // The scan timer at activation: the interval of the mode, switched on.
-    void AvviaTimerScansione();
+    // Scanning windows: the items the keys and the timer move over (they live in the window object),
+    // and how the keys act on them. Asked once at every load.
+    virtual ElementiScansione* ElementiScansionati() { return nullptr; }
+    virtual RegoleScansione RegoleTasti() const { return {}; }
+
+    // The scan timer off (a dialog, the grid) and on again.
     void SpegniTimer();
     void AccendiTimer();
 

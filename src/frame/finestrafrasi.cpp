@@ -9,9 +9,7 @@ FinestraFrasi::FinestraFrasi(Programma& programma, const ProgettoFinestra& proge
 
 QString FinestraFrasi::PercorsoInUso() const
 {
-    const bool complemento =
-        progetto_.lista == ListaIniziale::Oggetto || progetto_.lista == ListaIniziale::Complemento;
-    return complemento ? programma_.FileEsercizio : PercorsoLista;
+    return progetto_.ListaDelLancio() ? programma_.FileEsercizio : PercorsoLista;
 }
 
 QString FinestraFrasi::PercorsoLivello() const

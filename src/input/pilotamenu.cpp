@@ -1,33 +1,15 @@
 #include "pilotamenu.h"
 
 #include "core/programma.h"
-#include "platform/controlli.h"
 
-namespace {
+namespace menu {
 
-// The menu's keys: Space selects in arrow mode too, the automatic holder pauses for any key going
-// down, and its release launches only in automatic scanning.
-RegoleScansione regoleMenu()
+RegoleScansione Regole()
 {
-    RegoleScansione r;
-    r.PausaSuOgniTasto = true;
-    r.SpazioSelezionaConFrecce = true;
-    r.RilascioSelezionaSoloInAutomatica = true;
-    return r;
+    return {.PausaSuOgniTasto = true, .SpazioSelezionaConFrecce = true, .RilascioSelezionaSoloInAutomatica = true};
 }
 
-} // namespace
-
-PilotaMenu::PilotaMenu(const Programma& programma, CollegamentiMenu collegamenti, QObject* parent)
-    : QObject(parent)
-    , programma_(programma)
-    , c_(std::move(collegamenti))
-    , pilota_(programma, *this, c_.PictureFrecce, c_.PictureScansioneManuale, c_.PictureScansioneAutomatica,
-              c_.Timer1, regoleMenu())
-{
-}
-
-int PilotaMenu::VoceDopoFreccia(int tasto, int voce, int numero)
+int VoceDopoFreccia(int tasto, int voce, int numero)
 {
     int i = voce;
     switch (tasto) {
@@ -58,29 +40,18 @@ int PilotaMenu::VoceDopoFreccia(int tasto, int voce, int numero)
     return (i >= 0 && i < numero) ? i : voce;
 }
 
-int PilotaMenu::Numero() const { return c_.NumeroVoci(); }
-
-int PilotaMenu::Cursore() const { return c_.VoceEvidenziata; }
-
-void PilotaMenu::setCursore(int c) { c_.VoceEvidenziata = static_cast<std::int16_t>(c); }
-
-void PilotaMenu::Evidenzia(int precedente)
+AzioniScansione Azioni(const Programma& programma, ArrayControlli<Etichetta>& voci, const std::int16_t& evidenziata,
+                       Colore sfondo, std::function<void(std::int16_t)> avvia)
 {
-    const int n = Numero();
-    if (precedente >= 0 && precedente < n) c_.ColoraVoce(precedente, c_.ColoreFinestra());
-    const int voce = c_.VoceEvidenziata;
-    if (voce >= 0 && voce < n) c_.ColoraVoce(voce, programma_.ColoreScansioneRgb());
+    AzioniScansione a;
+    a.evidenzia = [&programma, &voci, &evidenziata, sfondo](int precedente) {
+        if (voci.Esiste(precedente)) voci(precedente).setBackColor(sfondo);
+        if (voci.Esiste(evidenziata)) voci(evidenziata).setBackColor(programma.ColoreScansioneRgb());
+    };
+    a.freccia = [&voci](int tasto, int cursore) { return VoceDopoFreccia(tasto, cursore, voci.Count()); };
+    // The launcher may close the menu: the entry is read before it runs.
+    a.seleziona = [&evidenziata, avvia = std::move(avvia)] { avvia(evidenziata); };
+    return a;
 }
 
-void PilotaMenu::Seleziona()
-{
-    // The launcher may close the menu and this driver with it: nothing of ours is used after it.
-    const auto avvia = c_.AvviaEsercizi;
-    const std::int16_t voce = c_.VoceEvidenziata;
-    avvia(voce);
-}
-
-std::optional<int> PilotaMenu::Freccia(int tasto, int cursore) const
-{
-    return VoceDopoFreccia(tasto, cursore, Numero());
-}
+} // namespace menu

@@ -4,10 +4,11 @@
 // Every element, designed or created, is passed to the hook given to Collega, so that the window
 // connects its handlers with the index.
 #include <QPointer>
+#include <QtGlobal>
 
 #include <functional>
+#include <iterator>
 #include <map>
-#include <stdexcept>
 
 template <class T>
 class ArrayControlli {
@@ -31,10 +32,14 @@ public:
             if (c) collega_(i, c);
     }
 
-    // Creates element i as a hidden copy of element 0. Loading an index that exists is an error.
+    // Creates element i as a hidden copy of element 0. Loading an index that exists is a programming
+    // error; the element already there is returned.
     T* Load(int indice)
     {
-        if (Esiste(indice)) throw std::logic_error("control array element already loaded");
+        Q_ASSERT_X(!Esiste(indice), "ArrayControlli::Load", "element already loaded");
+        if (Esiste(indice)) return elementi_[indice].data();
+        Q_ASSERT_X(Esiste(0), "ArrayControlli::Load", "no element 0 to copy");
+        if (!Esiste(0)) return nullptr;
         T* copia = (*this)(0).Clona();
         copia->hide();
         elementi_[indice] = copia;
@@ -73,12 +78,45 @@ public:
         return it != elementi_.end() && it->second;
     }
 
+    // Element i; asking for one that is not loaded is a programming error, and the program stops
+    // with a message rather than go on with a control that is not there.
     T& operator()(int indice) const
     {
         auto it = elementi_.find(indice);
-        if (it == elementi_.end() || !it->second) throw std::out_of_range("control array index");
+        if (it == elementi_.end() || !it->second) qFatal("control array: element %d is not loaded", indice);
         return *it->second;
     }
+
+    // The loaded elements in index order: `for (Etichetta& e : Label3)`.
+    class Iteratore {
+    public:
+        using Base = typename std::map<int, QPointer<T>>::const_iterator;
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T*;
+        using reference = T&;
+        Iteratore(Base it, Base fine) : it_(it), fine_(fine) { salta(); }
+        T& operator*() const { return *it_->second; }
+        int indice() const { return it_->first; }
+        Iteratore& operator++()
+        {
+            ++it_;
+            salta();
+            return *this;
+        }
+        bool operator==(const Iteratore& altro) const { return it_ == altro.it_; }
+
+    private:
+        void salta()
+        {
+            while (it_ != fine_ && !it_->second) ++it_;
+        }
+        Base it_;
+        Base fine_;
+    };
+    Iteratore begin() const { return Iteratore(elementi_.begin(), elementi_.end()); }
+    Iteratore end() const { return Iteratore(elementi_.end(), elementi_.end()); }
 
     int LBound() const { return elementi_.empty() ? 0 : elementi_.begin()->first; }
     int UBound() const { return elementi_.empty() ? -1 : elementi_.rbegin()->first; }

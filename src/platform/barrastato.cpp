@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <stdexcept>
+
 
 namespace {
 constexpr int Margine = 2; // pixels between a panel's edge and its content
@@ -37,7 +37,13 @@ int BarraStato::AggiungiPannello(const Pannello& p)
 
 BarraStato::Pannello& BarraStato::rif(int pannello)
 {
-    if (pannello < 1 || pannello > NumeroPannelli()) throw std::out_of_range("status bar panel");
+    // A panel the bar does not have is a programming error; in a release build what is written to
+    // it goes nowhere and what is read from it is empty.
+    Q_ASSERT_X(pannello >= 1 && pannello <= NumeroPannelli(), "BarraStato", "no such panel");
+    if (pannello < 1 || pannello > NumeroPannelli()) {
+        fuoriCampo_ = Pannello{};
+        return fuoriCampo_;
+    }
     return pannelli_[static_cast<size_t>(pannello - 1)];
 }
 

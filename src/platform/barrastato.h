@@ -56,6 +56,7 @@ protected:
 
 private:
     Pannello& rif(int pannello);
+    Pannello fuoriCampo_;
     std::vector<Pannello> pannelli_;
     int altezza_ = 495;
 };

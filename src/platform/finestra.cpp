@@ -12,32 +12,6 @@
 #include <algorithm>
 
 // ---------------------------------------------------------------------------------------------
-// GestoreFinestre
-
-void GestoreFinestre::Registra(Finestra* f)
-{
-    if (std::find(finestre_.begin(), finestre_.end(), f) == finestre_.end()) finestre_.push_back(f);
-}
-
-void GestoreFinestre::Rimuovi(Finestra* f)
-{
-    finestre_.erase(std::remove(finestre_.begin(), finestre_.end(), f), finestre_.end());
-}
-
-bool GestoreFinestre::QualcunaCaricata() const
-{
-    return std::any_of(finestre_.begin(), finestre_.end(), [](const Finestra* f) { return f->Caricata(); });
-}
-
-std::vector<Finestra*> GestoreFinestre::Caricate() const
-{
-    std::vector<Finestra*> v;
-    std::copy_if(finestre_.begin(), finestre_.end(), std::back_inserter(v),
-                 [](const Finestra* f) { return f->Caricata(); });
-    return v;
-}
-
-// ---------------------------------------------------------------------------------------------
 // The window's widget and its client area
 
 namespace {
@@ -162,6 +136,7 @@ void Finestra::Scarica()
     widget_ = nullptr;
     caricamentoCompleto_ = false;
     DistruggiControlli();
+    for (const auto& dimentica : allaScarica_) dimentica();
     w->hide();
     w->deleteLater();
     inScaricamento_ = false;

@@ -11,6 +11,7 @@
 // afterwards, the program ends (GestoreFinestre::FineProgramma). Unloading through Scarica()
 // never ends the program, so a window can unload itself and then show another.
 #include "colore.h"
+#include "gestorefinestre.h"
 #include "ridimensionatore.h"
 
 #include <QMainWindow>
@@ -22,21 +23,6 @@
 
 class Finestra;
 class VoceMenu;
-
-// Knows which windows are loaded and what ends the program.
-class GestoreFinestre {
-public:
-    void Registra(Finestra* f);
-    void Rimuovi(Finestra* f);
-    bool QualcunaCaricata() const;
-    std::vector<Finestra*> Caricate() const;
-
-    // Called when the last loaded window was closed by the user (the program ends, unsaved).
-    std::function<void()> FineProgramma;
-
-private:
-    std::vector<Finestra*> finestre_;
-};
 
 class Finestra : public QObject {
     Q_OBJECT
@@ -76,14 +62,33 @@ protected:
 
     // Creates the window's controls as designed, on client().
     virtual void CreaControlli() = 0;
-    // Forgets the controls (they are being destroyed with the widget).
+    // The first step of an unload, while the controls are still there (a timer switched off).
     virtual void DistruggiControlli() {}
+
+    // Hands over what holds the controls of one load: a struct of pointers, set back to its empty
+    // state, or a control array, which forgets its elements, when the window is unloaded. Given
+    // once, in the constructor; what is handed over must live as long as the window object.
+    template <class... S>
+    void ControlliDelCaricamento(S&... controlli)
+    {
+        (allaScarica_.push_back(Dimentica(controlli)), ...);
+    }
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() { EssResizer1.ApplyLayout(); }
 
 private:
+    template <class S>
+    static std::function<void()> Dimentica(S& s)
+    {
+        if constexpr (requires { s.Dimentica(); })
+            return [&s] { s.Dimentica(); };
+        else
+            return [&s] { s = S{}; };
+    }
+
     friend class WidgetFinestra;
+    std::vector<std::function<void()>> allaScarica_;
     void chiusaDallUtente();
     void ridimensionata();
 

@@ -1,5 +1,6 @@
 // Start-up: the order of its steps, the single instance, a settings root that cannot be written,
 // and leaving the program.
+#include "suite.h"
 #include "ambiente.h"
 
 #include "app/avvio.h"
@@ -80,13 +81,13 @@ void TestAvvio::avvioLeggeLeImpostazioni()
     auto s = AvviaProgramma(*a.p, NomeBloccoProva());
     QVERIFY(s);
     QCOMPARE(a.p->impostazioni, (Impostazioni{false, true, 2, 8, 65280.0}));
-    QTest::mouseClick(s->finestre->Avvio().BottoneAvvio(), Qt::LeftButton);
+    QTest::mouseClick(s->finestre->Avvio().controlli().BottoneAvvio, Qt::LeftButton);
     EliminaRimandati();
     FormMenu& m = s->finestre->Menu();
     QVERIFY(m.Caricata());
-    QCOMPARE(m.Timer1()->Interval(), 2000);
+    QCOMPARE(m.controlli().Timer1->Interval(), 2000);
     QCOMPARE(m.Label1(0).BackColor(), Colore(65280));
-    QCOMPARE(m.Check1()->Value(), 0);
+    QCOMPARE(m.controlli().Check1->Value(), 0);
 }
 
 void TestAvvio::secondaCopiaRifiutata()
@@ -178,7 +179,4 @@ void TestAvvio::esciSiNonSalvabile()
 
 #include "test_avvio.moc"
 
-std::unique_ptr<QObject> CreaTestAvvio()
-{
-    return std::make_unique<TestAvvio>();
-}
+FRASOLINO_TEST(TestAvvio);

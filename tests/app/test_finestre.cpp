@@ -1,4 +1,5 @@
 // The configuration, splash and about windows.
+#include "suite.h"
 #include "ambiente.h"
 #include "finestre.h"
 
@@ -93,12 +94,12 @@ void TestFinestre::configuraProgetto()
         topPrima = b.Top();
         QCOMPARE(b.font().pointSizeF(), 14.25);
     }
-    QCOMPARE(c.CheckDisabilitaMousePersonalizzato()->Caption(), QStringLiteral("Usa cursore di sistema"));
-    QCOMPARE(c.Command1()->Caption(), QStringLiteral("Colore scansione"));
-    QCOMPARE(c.HScroll3()->Min(), 4);
-    QCOMPARE(c.HScroll3()->Max(), 60);
-    QCOMPARE(c.HScroll3()->singleStep(), 1);
-    QVERIFY(c.LabelPerColore()->isHidden());
+    QCOMPARE(c.controlli().CheckDisabilitaMousePersonalizzato->Caption(), QStringLiteral("Usa cursore di sistema"));
+    QCOMPARE(c.controlli().Command1->Caption(), QStringLiteral("Colore scansione"));
+    QCOMPARE(c.controlli().HScroll3->Min(), 4);
+    QCOMPARE(c.controlli().HScroll3->Max(), 60);
+    QCOMPARE(c.controlli().HScroll3->singleStep(), 1);
+    QVERIFY(c.controlli().LabelPerColore->isHidden());
     QVERIFY(AzioneMenu(c, {"&Esci"}));
     QCOMPARE(c.widget()->menuBar()->actions().size(), 1);
 }
@@ -130,14 +131,14 @@ void TestFinestre::configuraVisibilita()
     FormConfigura& c = r.Configura();
     c.Mostra();
     for (int k = 0; k <= 3; ++k) QCOMPARE(c.Option4(k).Value(), k == modo);
-    QCOMPARE(c.HScroll3()->isVisible(), barra);
-    QCOMPARE(c.Label7()->isVisible(), testo);
-    QCOMPARE(c.CheckDisabilitaMousePersonalizzato()->isVisible(), casella);
-    QCOMPARE(c.CheckDisabilitaMousePersonalizzato()->Value(), 1);
-    QCOMPARE(c.Command1()->BackColor(), Colore(0x00FF00));
+    QCOMPARE(c.controlli().HScroll3->isVisible(), barra);
+    QCOMPARE(c.controlli().Label7->isVisible(), testo);
+    QCOMPARE(c.controlli().CheckDisabilitaMousePersonalizzato->isVisible(), casella);
+    QCOMPARE(c.controlli().CheckDisabilitaMousePersonalizzato->Value(), 1);
+    QCOMPARE(c.controlli().Command1->BackColor(), Colore(0x00FF00));
     if (barra) {
-        QCOMPARE(c.HScroll3()->Value(), 9);
-        QCOMPARE(c.Label7()->Caption(), Velocita("2", "25"));
+        QCOMPARE(c.controlli().HScroll3->Value(), 9);
+        QCOMPARE(c.controlli().Label7->Caption(), Velocita("2", "25"));
     }
     // Nothing changed in the settings by opening the window.
     QCOMPARE(int(a.p->ModalitaInput), modo);
@@ -181,18 +182,18 @@ void TestFinestre::barraDellaVelocita()
     RegistroFinestre r(*a.p);
     FormConfigura& c = r.Configura();
     c.Mostra();
-    QCOMPARE(c.Label7()->Caption(), Velocita("1", "00"));
-    c.HScroll3()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(c.controlli().Label7->Caption(), Velocita("1", "00"));
+    c.controlli().HScroll3->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(int(a.p->VelocitaScansione), 5);
-    QCOMPARE(c.Label7()->Caption(), Velocita("1", "25"));
-    c.HScroll3()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(c.controlli().Label7->Caption(), Velocita("1", "25"));
+    c.controlli().HScroll3->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(int(a.p->VelocitaScansione), 5 + FormConfigura::PassoPagina);
-    c.HScroll3()->triggerAction(QAbstractSlider::SliderToMaximum);
+    c.controlli().HScroll3->triggerAction(QAbstractSlider::SliderToMaximum);
     QCOMPARE(int(a.p->VelocitaScansione), 60);
-    QCOMPARE(c.Label7()->Caption(), Velocita("15", "00"));
-    c.HScroll3()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(c.controlli().Label7->Caption(), Velocita("15", "00"));
+    c.controlli().HScroll3->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(int(a.p->VelocitaScansione), 60);
-    c.HScroll3()->triggerAction(QAbstractSlider::SliderToMinimum);
+    c.controlli().HScroll3->triggerAction(QAbstractSlider::SliderToMinimum);
     QCOMPARE(int(a.p->VelocitaScansione), 4);
 }
 
@@ -205,25 +206,25 @@ void TestFinestre::sceltaDelModo()
     c.Mostra();
     c.Option4(ModoScansioneAutomatica).click();
     QCOMPARE(int(a.p->ModalitaInput), int(ModoScansioneAutomatica));
-    QVERIFY(c.HScroll3()->isVisible());
-    QCOMPARE(c.HScroll3()->Value(), 12);
-    QCOMPARE(c.Label7()->Caption(), Velocita("3", "00"));
-    QVERIFY(!c.CheckDisabilitaMousePersonalizzato()->isVisible());
+    QVERIFY(c.controlli().HScroll3->isVisible());
+    QCOMPARE(c.controlli().HScroll3->Value(), 12);
+    QCOMPARE(c.controlli().Label7->Caption(), Velocita("3", "00"));
+    QVERIFY(!c.controlli().CheckDisabilitaMousePersonalizzato->isVisible());
 
     c.Option4(ModoFrecce).click();
     QCOMPARE(int(a.p->ModalitaInput), int(ModoFrecce));
-    QVERIFY(!c.HScroll3()->isVisible());
-    QVERIFY(!c.Label7()->isVisible());
-    QVERIFY(!c.CheckDisabilitaMousePersonalizzato()->isVisible());
+    QVERIFY(!c.controlli().HScroll3->isVisible());
+    QVERIFY(!c.controlli().Label7->isVisible());
+    QVERIFY(!c.controlli().CheckDisabilitaMousePersonalizzato->isVisible());
 
     c.Option4(ModoScansioneManuale).setValue(true);
     QCOMPARE(int(a.p->ModalitaInput), int(ModoScansioneManuale));
-    QVERIFY(!c.HScroll3()->isVisible());
+    QVERIFY(!c.controlli().HScroll3->isVisible());
 
     c.Option4(ModoMouse).setValue(true);
     QCOMPARE(int(a.p->ModalitaInput), int(ModoMouse));
-    QVERIFY(c.CheckDisabilitaMousePersonalizzato()->isVisible());
-    QVERIFY(!c.HScroll3()->isVisible());
+    QVERIFY(c.controlli().CheckDisabilitaMousePersonalizzato->isVisible());
+    QVERIFY(!c.controlli().HScroll3->isVisible());
     QCOMPARE(int(a.p->VelocitaScansione), 12);
 }
 
@@ -233,10 +234,10 @@ void TestFinestre::cursoreDiSistema()
     RegistroFinestre r(*a.p);
     FormConfigura& c = r.Configura();
     c.Mostra();
-    QCOMPARE(c.CheckDisabilitaMousePersonalizzato()->Value(), 0);
-    c.CheckDisabilitaMousePersonalizzato()->click();
+    QCOMPARE(c.controlli().CheckDisabilitaMousePersonalizzato->Value(), 0);
+    c.controlli().CheckDisabilitaMousePersonalizzato->click();
     QCOMPARE(a.p->CursoreDiSistema, true);
-    c.CheckDisabilitaMousePersonalizzato()->click();
+    c.controlli().CheckDisabilitaMousePersonalizzato->click();
     QCOMPARE(a.p->CursoreDiSistema, false);
 }
 
@@ -248,10 +249,10 @@ void TestFinestre::coloreAnnullato()
     FormConfigura& c = r.Configura();
     c.Mostra();
     a.servizi->coloriScelti = {std::nullopt};
-    QTest::mouseClick(c.Command1(), Qt::LeftButton);
+    QTest::mouseClick(c.controlli().Command1, Qt::LeftButton);
     QCOMPARE(a.servizi->richiesteColore, 1);
     QCOMPARE(a.p->ColoreScansione, double(0x00FF00));
-    QCOMPARE(c.Command1()->BackColor(), Colore(0x00FF00));
+    QCOMPARE(c.controlli().Command1->BackColor(), Colore(0x00FF00));
 }
 
 void TestFinestre::coloreSceltoEEsci()
@@ -263,9 +264,9 @@ void TestFinestre::coloreSceltoEEsci()
     FormConfigura& c = r.Configura();
     c.Mostra();
     a.servizi->coloriScelti = {Colore(0xFF8000)};
-    QTest::mouseClick(c.Command1(), Qt::LeftButton);
+    QTest::mouseClick(c.controlli().Command1, Qt::LeftButton);
     QCOMPARE(a.p->ColoreScansione, double(0xFF8000));
-    QCOMPARE(c.Command1()->BackColor(), Colore(0xFF8000));
+    QCOMPARE(c.controlli().Command1->BackColor(), Colore(0xFF8000));
 
     AzioneMenu(c, {"&Esci"})->trigger();
     EliminaRimandati();
@@ -353,19 +354,19 @@ void TestFinestre::avvioProgetto()
     QCOMPARE(s.ScaleWidth(), 9690);
     QCOMPARE(s.ScaleHeight(), 7005);
     QCOMPARE(s.BackColor(), Colore(0x00C00000));
-    QCOMPARE(s.Label2()->Caption(), QStringLiteral("Frasolino - 1°"));
-    QCOMPARE(s.Label2()->font().family(), QStringLiteral("Comic Sans MS"));
-    QCOMPARE(s.Label2()->font().pointSizeF(), 72.0);
-    QVERIFY(s.Label2()->font().bold());
-    QCOMPARE(s.Label2()->ForeColor(), Colore(0x00800000));
-    QCOMPARE(s.Label1()->Caption(), QStringLiteral("07 gennaio 2006"));
-    QCOMPARE(s.Label1()->font().pointSizeF(), 14.25);
-    QCOMPARE(s.BottoneAvvio()->Caption(), QStringLiteral("Avvio"));
-    QCOMPARE(s.BottoneAvvio()->font().pointSizeF(), 18.0);
-    QVERIFY(s.BottoneAvvio()->HaPuntatorePersonale());
-    QCOMPARE(s.BottoneAvvio()->Puntatore()->pixmap().size(), QSize(32, 32));
-    QVERIFY(s.Image1()->pixmap().width() > 0);
-    QCOMPARE(s.Image1()->Width(), 1095);
+    QCOMPARE(s.controlli().Label2->Caption(), QStringLiteral("Frasolino - 1°"));
+    QCOMPARE(s.controlli().Label2->font().family(), QStringLiteral("Comic Sans MS"));
+    QCOMPARE(s.controlli().Label2->font().pointSizeF(), 72.0);
+    QVERIFY(s.controlli().Label2->font().bold());
+    QCOMPARE(s.controlli().Label2->ForeColor(), Colore(0x00800000));
+    QCOMPARE(s.controlli().Label1->Caption(), QStringLiteral("07 gennaio 2006"));
+    QCOMPARE(s.controlli().Label1->font().pointSizeF(), 14.25);
+    QCOMPARE(s.controlli().BottoneAvvio->Caption(), QStringLiteral("Avvio"));
+    QCOMPARE(s.controlli().BottoneAvvio->font().pointSizeF(), 18.0);
+    QVERIFY(s.controlli().BottoneAvvio->HaPuntatorePersonale());
+    QCOMPARE(s.controlli().BottoneAvvio->Puntatore()->pixmap().size(), QSize(32, 32));
+    QVERIFY(s.controlli().Image1->pixmap().width() > 0);
+    QCOMPARE(s.controlli().Image1->Width(), 1095);
 }
 
 void TestFinestre::avvioApreIlMenu()
@@ -374,7 +375,7 @@ void TestFinestre::avvioApreIlMenu()
     RegistroFinestre r(*a.p);
     FormAvvio& s = r.Avvio();
     s.Mostra();
-    QTest::mouseClick(s.BottoneAvvio(), Qt::LeftButton);
+    QTest::mouseClick(s.controlli().BottoneAvvio, Qt::LeftButton);
     EliminaRimandati();
     QVERIFY(!s.Caricata());
     QVERIFY(r.Menu().Caricata());
@@ -390,7 +391,7 @@ void TestFinestre::infoTesti()
     FormInfo& f = r.Info();
     f.Mostra();
     QCOMPARE(f.BackColor(), Colore(0x00C0FFFF));
-    const QString crediti = f.Label1()->Caption();
+    const QString crediti = f.controlli().Label1->Caption();
     QVERIFY(crediti.endsWith(QStringLiteral("\r\n")));
     const QStringList righe = crediti.chopped(2).split(QStringLiteral("\r\n"));
     QCOMPARE(righe.size(), 4);
@@ -403,12 +404,12 @@ void TestFinestre::infoTesti()
     QVERIFY(!righe[3].isEmpty());
     QVERIFY(!crediti.contains(u'\n' + QString(u'\n')));
 
-    const QStringList condizioni = f.Label3()->Caption().split(QStringLiteral("\r\n"));
+    const QStringList condizioni = f.controlli().Label3->Caption().split(QStringLiteral("\r\n"));
     QCOMPARE(condizioni.size(), 3);
     for (const QString& c : condizioni) QVERIFY(!c.trimmed().isEmpty());
-    QCOMPARE(f.Label3()->BackColor(), Colore(0x00FFFFFF));
-    QCOMPARE(f.Label4()->Caption(), QString());
-    QCOMPARE(f.Command1()->Caption(), QStringLiteral("Chiudi"));
+    QCOMPARE(f.controlli().Label3->BackColor(), Colore(0x00FFFFFF));
+    QCOMPARE(f.controlli().Label4->Caption(), QString());
+    QCOMPARE(f.controlli().Command1->Caption(), QStringLiteral("Chiudi"));
 }
 
 void TestFinestre::infoChiudi()
@@ -425,7 +426,7 @@ void TestFinestre::infoChiudi()
     AzioneMenu(m, {"Informazioni", "about"})->trigger();
     EliminaRimandati();
     FormInfo& f = r.Info();
-    QTest::mouseClick(f.Command1(), Qt::LeftButton);
+    QTest::mouseClick(f.controlli().Command1, Qt::LeftButton);
     EliminaRimandati();
     QVERIFY(!f.Caricata());
     QVERIFY(m.Caricata());
@@ -462,15 +463,15 @@ void TestFinestre::ridisposizione()
     } else if (finestra == "configura") {
         r.Configura().Mostra();
         f = &r.Configura();
-        controllo = r.Configura().Command1();
+        controllo = r.Configura().controlli().Command1;
     } else if (finestra == "info") {
         r.Info().Mostra();
         f = &r.Info();
-        controllo = r.Info().Command1();
+        controllo = r.Info().controlli().Command1;
     } else {
         r.Avvio().Mostra();
         f = &r.Avvio();
-        controllo = r.Avvio().BottoneAvvio();
+        controllo = r.Avvio().controlli().BottoneAvvio;
     }
     const QPoint posizione = controllo->mapTo(f->client(), QPoint(0, 0));
     const QSize dimensione = controllo->size();
@@ -486,7 +487,4 @@ void TestFinestre::ridisposizione()
 
 #include "test_finestre.moc"
 
-std::unique_ptr<QObject> CreaTestFinestre()
-{
-    return std::make_unique<TestFinestre>();
-}
+FRASOLINO_TEST(TestFinestre);

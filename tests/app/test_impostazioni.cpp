@@ -1,5 +1,6 @@
 // The settings file: bytes written, values read, every fault falling back to all defaults, the
 // settings folders and their notice, and folders that cannot be written.
+#include "suite.h"
 #include "ambiente.h"
 
 #include "core/impostazioni.h"
@@ -350,7 +351,4 @@ void TestImpostazioni::fileImpostazioniOccupatoDaCartella()
 
 #include "test_impostazioni.moc"
 
-std::unique_ptr<QObject> CreaTestImpostazioni()
-{
-    return std::make_unique<TestImpostazioni>();
-}
+FRASOLINO_TEST(TestImpostazioni);

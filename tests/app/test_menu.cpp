@@ -1,9 +1,10 @@
 // The main menu: its entries, its load in every input mode, the hover highlight, the sounds check
 // box, the launcher and the exercise windows it opens, its menu bar.
+#include "suite.h"
 #include "ambiente.h"
 #include "finestre.h"
 
-#include "app/fabbricaesercizi.h"
+#include "app/progettifinestre.h"
 #include "app/formconfigura.h"
 #include "app/forminfo.h"
 #include "app/formmenu.h"
@@ -129,7 +130,7 @@ void TestMenu::casellaSuoniEBarraDeiMenu()
     RegistroFinestre r(*a.p);
     FormMenu& m = r.Menu();
     m.Mostra();
-    CasellaSpunta* c = m.Check1();
+    CasellaSpunta* c = m.controlli().Check1;
     QVERIFY(c);
     QCOMPARE(c->Caption(), QStringLiteral("Suoni attivati"));
     QCOMPARE(c->Left(), 6960);
@@ -151,12 +152,12 @@ void TestMenu::casellaSuoniEBarraDeiMenu()
     QCOMPARE(m.widget()->menuBar()->actions().size(), 2);
 
     // The focus boxes exist, can take the focus and stay out of sight.
-    for (CasellaFuoco* f : {m.PictureFrecce(), m.PictureScansioneManuale(), m.PictureScansioneAutomatica()}) {
+    for (CasellaFuoco* f : {m.controlli().PictureFrecce, m.controlli().PictureScansioneManuale, m.controlli().PictureScansioneAutomatica}) {
         QVERIFY(f);
         QVERIFY(f->focusPolicy() != Qt::NoFocus);
         QVERIFY(f->width() <= 2 && f->height() <= 2);
     }
-    QVERIFY(m.Timer1());
+    QVERIFY(m.controlli().Timer1);
 }
 
 void TestMenu::caricamento_data()
@@ -209,14 +210,14 @@ void TestMenu::caricamento()
         QCOMPARE(c0.pixmap().size(), QSize(32, 32));
         for (int k = 1; k < 23; ++k) QCOMPARE(m.Label1(k).Puntatore()->hotSpot(), c0.hotSpot());
     }
-    QCOMPARE(m.Check1()->HaPuntatorePersonale(), puntatoreCasella);
-    QCOMPARE(m.Timer1()->Enabled(), timerAttivo);
-    QCOMPARE(m.Timer1()->Interval(), intervallo);
+    QCOMPARE(m.controlli().Check1->HaPuntatorePersonale(), puntatoreCasella);
+    QCOMPARE(m.controlli().Timer1->Enabled(), timerAttivo);
+    QCOMPARE(m.controlli().Timer1->Interval(), intervallo);
     QCOMPARE(m.Label1(0).BackColor(), evidenziata ? Verde : Giallino);
     if (evidenziata) QCOMPARE(int(m.VoceEvidenziata), 0);
     for (int k = 1; k < 23; ++k) QCOMPARE(m.Label1(k).BackColor(), Giallino);
-    QCOMPARE(m.Check1()->Value(), suoni ? 1 : 0);
-    QCOMPARE(m.Check1()->BackColor(), Giallino);
+    QCOMPARE(m.controlli().Check1->Value(), suoni ? 1 : 0);
+    QCOMPARE(m.controlli().Check1->BackColor(), Giallino);
     QCOMPARE(a.p->SuoniAttivati, suoni);
 }
 
@@ -240,17 +241,17 @@ void TestMenu::evidenziazioneAlPassaggio()
     MuoviSopra(&m.Label1(20));
     QCOMPARE(evidenziate(), QList<int>{20});
     // From an entry onto the check box: both stay highlighted.
-    MuoviSopra(m.Check1());
-    QCOMPARE(m.Check1()->BackColor(), Verde);
+    MuoviSopra(m.controlli().Check1);
+    QCOMPARE(m.controlli().Check1->BackColor(), Verde);
     QCOMPARE(evidenziate(), QList<int>{20});
     // Onto another entry: the entries change, the check box keeps its colour.
     MuoviSopra(&m.Label1(8));
     QCOMPARE(evidenziate(), QList<int>{8});
-    QCOMPARE(m.Check1()->BackColor(), Verde);
+    QCOMPARE(m.controlli().Check1->BackColor(), Verde);
     // Onto the window itself: everything back to the window colour.
     MuoviSopra(m.client(), QPoint(twips::aPixel(3000), twips::aPixel(100)));
     QCOMPARE(evidenziate(), QList<int>{});
-    QCOMPARE(m.Check1()->BackColor(), Giallino);
+    QCOMPARE(m.controlli().Check1->BackColor(), Giallino);
 }
 
 void TestMenu::nessunPassaggioFuoriDalMouse_data()
@@ -271,10 +272,10 @@ void TestMenu::nessunPassaggioFuoriDalMouse()
     FormMenu& m = r.Menu();
     m.Mostra();
     MuoviSopra(&m.Label1(5));
-    MuoviSopra(m.Check1());
+    MuoviSopra(m.controlli().Check1);
     QCOMPARE(m.Label1(0).BackColor(), Verde);
     QCOMPARE(m.Label1(5).BackColor(), Giallino);
-    QCOMPARE(m.Check1()->BackColor(), Giallino);
+    QCOMPARE(m.controlli().Check1->BackColor(), Giallino);
     MuoviSopra(m.client(), QPoint(twips::aPixel(3000), twips::aPixel(100)));
     QCOMPARE(m.Label1(0).BackColor(), Verde);
 }
@@ -286,12 +287,12 @@ void TestMenu::casellaSuoniNonSalva()
     FormMenu& m = r.Menu();
     m.Mostra();
     QVERIFY(a.p->SuoniAttivati);
-    QTest::mouseClick(m.Check1(), Qt::LeftButton);
-    QCOMPARE(m.Check1()->Value(), 0);
+    QTest::mouseClick(m.controlli().Check1, Qt::LeftButton);
+    QCOMPARE(m.controlli().Check1->Value(), 0);
     QCOMPARE(a.p->SuoniAttivati, false);
-    QTest::mouseClick(m.Check1(), Qt::LeftButton);
+    QTest::mouseClick(m.controlli().Check1, Qt::LeftButton);
     QCOMPARE(a.p->SuoniAttivati, true);
-    QTest::mouseClick(m.Check1(), Qt::LeftButton);
+    QTest::mouseClick(m.controlli().Check1, Qt::LeftButton);
     QCOMPARE(a.p->SuoniAttivati, false);
     QVERIFY(!QFileInfo::exists(FileImpostazioni(*a.p)));
 }
@@ -457,7 +458,7 @@ void TestMenu::esciNo()
     QVERIFY(m.widget()->isVisible());
     QCOMPARE(int(m.VoceEvidenziata), 22);
     QCOMPARE(m.Label1(0).BackColor(), Verde);
-    QVERIFY(m.Timer1()->Enabled());
+    QVERIFY(m.controlli().Timer1->Enabled());
     QCOMPARE(a.p->impostazioni, prima);
     QVERIFY(!QFileInfo::exists(FileImpostazioni(*a.p)));
     QCOMPARE(a.fini, 0);
@@ -470,7 +471,7 @@ void TestMenu::esciSi()
     RegistroFinestre r(*a.p);
     FormMenu& m = r.Menu();
     m.Mostra();
-    QTest::mouseClick(m.Check1(), Qt::LeftButton); // sounds off
+    QTest::mouseClick(m.controlli().Check1, Qt::LeftButton); // sounds off
     a.servizi->risposte = {msg::RispostaYes};
     m.AvviaEsercizi(22);
     QCOMPARE(a.servizi->TestiMessaggi(), QStringList{"Vuoi uscire dal programma?"});
@@ -550,8 +551,8 @@ void TestMenu::finestreEsercizio()
     QFETCH(int, altezza);
     Ambiente a;
     RegistroFinestre r(*a.p);
-    Finestra& f = r.Esercizio(nome);
-    QCOMPARE(&r.Esercizio(nome), &f); // one object per window
+    Finestra& f = *r.Esercizio(nome);
+    QCOMPARE(r.Esercizio(nome), &f); // one object per window
     f.Mostra();
     QVERIFY(f.Caricata());
     QVERIFY(std::abs(f.ScaleWidth() - larghezza) < twips::PerPixel);
@@ -595,7 +596,7 @@ void TestMenu::esciDaUnEsercizio()
     QCOMPARE(int(a.p->Esatti), 0);
     QCOMPARE(int(a.p->Errati), 0);
     QCOMPARE(a.fini, 0);
-    QCOMPARE(&r.Esercizio("Form11"), f);
+    QCOMPARE(r.Esercizio("Form11"), f);
 }
 
 void TestMenu::chiusuraDellUltimaFinestra()
@@ -605,7 +606,7 @@ void TestMenu::chiusuraDellUltimaFinestra()
     RegistroFinestre r(*a.p);
     FormMenu& m = r.Menu();
     m.Mostra();
-    QTest::mouseClick(m.Check1(), Qt::LeftButton);
+    QTest::mouseClick(m.controlli().Check1, Qt::LeftButton);
     m.widget()->close();
     EliminaRimandati();
     QVERIFY(!m.Caricata());
@@ -637,7 +638,4 @@ void TestMenu::ricaricaFresca()
 
 #include "test_menu.moc"
 
-std::unique_ptr<QObject> CreaTestMenu()
-{
-    return std::make_unique<TestMenu>();
-}
+FRASOLINO_TEST(TestMenu);

@@ -1,5 +1,6 @@
 // The program-wide random generator and the shared services: sounds, random colours, the colour
 // and file dialogs, opening a document.
+#include "suite.h"
 #include "ambiente.h"
 
 #include "core/servizicomuni.h"
@@ -263,7 +264,4 @@ void TestServizi::apriDocumento()
 
 #include "test_servizi.moc"
 
-std::unique_ptr<QObject> CreaTestServizi()
-{
-    return std::make_unique<TestServizi>();
-}
+FRASOLINO_TEST(TestServizi);

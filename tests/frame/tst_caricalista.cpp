@@ -1,5 +1,6 @@
 // Loading a sentence list into a window's table, and a pair list into a pair window's tables.
-#include "ambiente.h"
+#include "suite.h"
+#include "ambientecornice.h"
 
 #include <QtTest>
 
@@ -38,8 +39,8 @@ void TestCaricaLista::righe()
     QFETCH(QByteArray, byte);
     QFETCH(QStringList, attese);
     AmbienteProva a;
-    a.programma->FileEsercizio = a.Scrivi("lista.txt", byte);
-    auto f = CreaFinestra(*a.programma, "Form7");
+    a.p->FileEsercizio = a.Scrivi("lista.txt", byte);
+    auto f = CreaFinestra(*a.p, "Form7");
     auto& frasi = dynamic_cast<FinestraFrasi&>(*f);
     f->Mostra();
     QCOMPARE(frasi.NumeroFrasi, attese.size());
@@ -55,10 +56,10 @@ void TestCaricaLista::piuCortaDopoPiuLunga()
     AmbienteProva a;
     const QString lunga = a.Scrivi("lunga.txt", "A\r\nB\r\nC\r\nD\r\n");
     const QString corta = a.Scrivi("corta.txt", "X\r\n\r\n");
-    a.programma->FileEsercizio = lunga;
-    auto f = CreaFinestra(*a.programma, "Form11s");
+    a.p->FileEsercizio = lunga;
+    auto f = CreaFinestra(*a.p, "Form11s");
     auto& frasi = dynamic_cast<FinestraFrasi&>(*f);
-    a.programma->ModalitaInput = ModoScansioneManuale;
+    a.p->ModalitaInput = ModoScansioneManuale;
     f->Mostra();
     QCOMPARE(frasi.NumeroFrasi, 4);
     a.servizi->fileScelti = {corta};
@@ -75,8 +76,8 @@ void TestCaricaLista::oltreMilleRighe()
     AmbienteProva a;
     QByteArray byte;
     for (int i = 1; i <= 1001; ++i) byte += "Riga" + QByteArray::number(i) + "#0#\r\n";
-    a.programma->FileEsercizio = a.Scrivi("grande.txt", byte);
-    auto f = CreaFinestra(*a.programma, "Form14");
+    a.p->FileEsercizio = a.Scrivi("grande.txt", byte);
+    auto f = CreaFinestra(*a.p, "Form14");
     auto& frasi = dynamic_cast<FinestraFrasi&>(*f);
     f->Mostra();
     QCOMPARE(frasi.NumeroFrasi, 1000);
@@ -112,7 +113,7 @@ void TestCaricaLista::coppie()
     QFETCH(QStringList, predicati);
     AmbienteProva a;
     for (const char* nome : {"Form1", "Form3s"}) {
-        auto f = CreaFinestra(*a.programma, nome);
+        auto f = CreaFinestra(*a.p, nome);
         auto& c = dynamic_cast<FinestraCoppie&>(*f);
         c.PercorsoLista = a.Scrivi("coppie.txt", byte);
         f->Mostra();
@@ -132,7 +133,7 @@ void TestCaricaLista::coppieDopoListaPiuLunga()
     QByteArray venti, cinque;
     for (int i = 1; i <= 20; ++i) venti += "\"s" + QByteArray::number(i) + "\",0,\"p" + QByteArray::number(i) + "\",1\r\n";
     for (int i = 1; i <= 5; ++i) cinque += "\"n" + QByteArray::number(i) + "\",0,\"q" + QByteArray::number(i) + "\",1\r\n";
-    auto f = CreaFinestra(*a.programma, "Form3");
+    auto f = CreaFinestra(*a.p, "Form3");
     auto& c = dynamic_cast<FinestraCoppie&>(*f);
     c.PercorsoLista = a.Scrivi("venti.txt", venti);
     f->Mostra();
@@ -146,7 +147,7 @@ void TestCaricaLista::coppieDopoListaPiuLunga()
     // A missing default list is said, and the window stays usable.
     f->Scarica();
     c.PercorsoLista.clear();
-    QFile::remove(a.cartella.filePath("testifrasolino/soggettopredicato/lista.txt"));
+    QFile::remove(a.cartellaProgramma.filePath("testifrasolino/soggettopredicato/lista.txt"));
     a.servizi->messaggi.clear();
     f->Mostra();
     QCOMPARE(c.NumeroFrasi, 0);
@@ -155,5 +156,5 @@ void TestCaricaLista::coppieDopoListaPiuLunga()
     f->Scarica();
 }
 
-QTEST_MAIN(TestCaricaLista)
+FRASOLINO_TEST(TestCaricaLista);
 #include "tst_caricalista.moc"

@@ -1,6 +1,7 @@
 // The exercise window frame as a learner and a teacher meet it: opening, counters, the "Avanti"
 // panel, the way back to the menu, the list choice and the results grid commands.
-#include "ambiente.h"
+#include "suite.h"
+#include "ambientecornice.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -55,13 +56,13 @@ void TestCornice::contatoriAzzeratiAdOgniApertura()
 {
     QFETCH(QString, nome);
     AmbienteProva a;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    a.programma->Esatti = 12;
-    a.programma->Errati = 7;
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    a.p->Esatti = 12;
+    a.p->Errati = 7;
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
-    QCOMPARE(a.programma->Esatti, 0);
-    QCOMPARE(a.programma->Errati, 0);
+    QCOMPARE(a.p->Esatti, 0);
+    QCOMPARE(a.p->Errati, 0);
     BarraStato* barra = f->cornice().StatusBar1;
     QCOMPARE(barra->Text(1), QString("Esatti 0"));
     QCOMPARE(barra->Text(2), QString("Errati 0"));
@@ -90,12 +91,12 @@ void TestCornice::contatoriAzzeratiAdOgniApertura()
 void TestCornice::azzeraConteggioLasciaLElemento()
 {
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, "Form2");
+    auto f = CreaFinestra(*a.p, "Form2");
     f->Mostra();
     f->ContaErrato();
     f->ContaErrato();
     f->MostraAvanti();
-    f->RiempiGriglia("sbaglio ");
+    f->RiempiGriglia({"sbaglio "});
     f->cornice().MenuAzzera->Scegli();
     QCOMPARE(f->cornice().StatusBar1->Text(1), QString("Esatti 0"));
     QCOMPARE(f->cornice().StatusBar1->Text(2), QString("Errati 0"));
@@ -112,16 +113,16 @@ void TestCornice::azzeraConteggioLasciaLElemento()
 void TestCornice::contatoriNonPassano32767()
 {
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, "Form4");
+    auto f = CreaFinestra(*a.p, "Form4");
     f->Mostra();
-    a.programma->Esatti = 32766;
-    a.programma->Errati = 32767;
+    a.p->Esatti = 32766;
+    a.p->Errati = 32767;
     f->ContaEsatto();
     f->ContaEsatto();
     f->ContaErrato();
     f->ScriviContatori();
-    QCOMPARE(a.programma->Esatti, 32767);
-    QCOMPARE(a.programma->Errati, 32767);
+    QCOMPARE(a.p->Esatti, 32767);
+    QCOMPARE(a.p->Errati, 32767);
     QCOMPARE(f->cornice().StatusBar1->Text(1), QString("Esatti 32767"));
     QCOMPARE(f->cornice().StatusBar1->Text(2), QString("Errati 32767"));
     f->Scarica();
@@ -137,13 +138,13 @@ void TestCornice::avantiSoloDalPannello3()
 {
     QFETCH(QString, nome);
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, nome);
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     const int prima = Prossimi(*f);
     BarraStato* barra = f->cornice().StatusBar1;
     f->MostraAvanti();
     QVERIFY(barra->PannelloVisibile(3));
-    a.programma->Esatti = 3;
+    a.p->Esatti = 3;
 
     // A real click on panels 1 and 2 does nothing.
     for (int p : {1, 2}) {
@@ -155,7 +156,7 @@ void TestCornice::avantiSoloDalPannello3()
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->RettangoloPannello(3).center());
     QCOMPARE(Prossimi(*f), prima + 1);
     QVERIFY(!barra->PannelloVisibile(3));
-    QCOMPARE(a.programma->Esatti, 3);
+    QCOMPARE(a.p->Esatti, 3);
     // The comparison is on the texts: a first panel that reads "Avanti" passes too.
     barra->setText(1, "Avanti");
     f->StatusBar1_PanelClick(1);
@@ -163,18 +164,24 @@ void TestCornice::avantiSoloDalPannello3()
     barra->setText(1, "avanti");
     f->StatusBar1_PanelClick(1);
     QCOMPARE(Prossimi(*f), prima + 2);
+    // In grid view the grid lies over the status bar too: the panel cannot be reached under it.
+    barra->setText(1, "Esatti 3");
+    f->MostraAvanti();
+    f->mnuVisual_Click();
+    QWidget* sotto = f->client()->childAt(barra->mapTo(f->client(), barra->RettangoloPannello(3).center()));
+    QVERIFY(sotto && (sotto == f->cornice().Griglia || f->cornice().Griglia->isAncestorOf(sotto)));
     f->Scarica();
 }
 
 void TestCornice::esciNoNonCambiaNulla()
 {
     AmbienteProva a;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    auto f = CreaFinestra(*a.programma, "Form7s");
-    a.programma->ModalitaInput = ModoScansioneAutomatica;
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    auto f = CreaFinestra(*a.p, "Form7s");
+    a.p->ModalitaInput = ModoScansioneAutomatica;
     f->Mostra();
     f->ContaEsatto();
-    f->RiempiGriglia("");
+    f->RiempiGriglia({""});
     a.servizi->risposte = {msg::RispostaNo};
     f->cornice().mnuEsci->Scegli();
     QCOMPARE(a.servizi->messaggi.size(), size_t(1));
@@ -183,7 +190,7 @@ void TestCornice::esciNoNonCambiaNulla()
     QCOMPARE(a.servizi->messaggi[0].titolo, QString("Frasolino - 1°"));
     QVERIFY(f->Caricata());
     QCOMPARE(a.menuMostrato, 0);
-    QCOMPARE(a.programma->Esatti, 1);
+    QCOMPARE(a.p->Esatti, 1);
     QCOMPARE(f->cornice().Griglia->Modello().Rows(), 2);
     QVERIFY(f->cornice().Timer1->Enabled());
     f->Scarica();
@@ -200,16 +207,16 @@ void TestCornice::esciSiTornaAlMenu()
 {
     QFETCH(QString, nome);
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneManuale;
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->ModalitaInput = ModoScansioneManuale;
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     f->ContaEsatto();
     f->ContaErrato();
     // The program must not end while no window is loaded between the unload and the menu.
     bool finito = false;
-    a.programma->finestre().FineProgramma = [&] { finito = true; };
+    a.p->finestre().FineProgramma = [&] { finito = true; };
     bool caricataQuandoMenu = true;
-    a.programma->MostraMenu = [&] {
+    a.p->MostraMenu = [&] {
         caricataQuandoMenu = f->Caricata();
         ++a.menuMostrato;
     };
@@ -222,30 +229,30 @@ void TestCornice::esciSiTornaAlMenu()
     QVERIFY(!caricataQuandoMenu);
     QVERIFY(!f->Caricata());
     QVERIFY(!finito);
-    QCOMPARE(a.programma->Esatti, 0);
-    QCOMPARE(a.programma->Errati, 0);
+    QCOMPARE(a.p->Esatti, 0);
+    QCOMPARE(a.p->Errati, 0);
 }
 
 void TestCornice::esciAbbinaScansioneTornaSubito()
 {
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoFrecce;
-    auto f = CreaFinestra(*a.programma, "Form3s");
+    a.p->ModalitaInput = ModoFrecce;
+    auto f = CreaFinestra(*a.p, "Form3s");
     f->Mostra();
     f->ContaEsatto();
     bool caricataQuandoMenu = false;
-    a.programma->MostraMenu = [&] { caricataQuandoMenu = f->Caricata(); };
+    a.p->MostraMenu = [&] { caricataQuandoMenu = f->Caricata(); };
     f->cornice().mnuEsci->Scegli();
     QVERIFY(a.servizi->messaggi.empty());
     QVERIFY(caricataQuandoMenu); // the menu is shown first, then the window goes
     QVERIFY(!f->Caricata());
-    QCOMPARE(a.programma->Esatti, 1);
+    QCOMPARE(a.p->Esatti, 1);
 }
 
 void TestCornice::campiSopravvivonoControlliRinascono()
 {
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, "Form2");
+    auto f = CreaFinestra(*a.p, "Form2");
     f->Mostra();
     f->Livello = 4;
     f->PercorsoLista = "altro";
@@ -276,15 +283,15 @@ void TestCornice::oggettoRicaricatoAdOgniApertura()
 {
     AmbienteProva a;
     const QString altra = a.Scrivi("mie/altra.txt", "Uno#0#due#1#\r\nTre#0#quattro#1#\r\n");
-    auto f = CreaFinestra(*a.programma, "Form5");
+    auto f = CreaFinestra(*a.p, "Form5");
     f->Mostra();
     a.servizi->fileScelti = {altra};
     f->cornice().mnuCambia->Scegli();
-    QCOMPARE(a.programma->FileEsercizio, altra);
+    QCOMPARE(a.p->FileEsercizio, altra);
     QCOMPARE(dynamic_cast<FinestraFrasi&>(*f).NumeroFrasi, 2);
     f->Scarica();
     f->Mostra();
-    QCOMPARE(a.programma->FileEsercizio, a.cartella.filePath("testifrasolino/complementi/oggetto.txt"));
+    QCOMPARE(a.p->FileEsercizio, a.cartellaProgramma.filePath("testifrasolino/complementi/oggetto.txt"));
     QCOMPARE(dynamic_cast<FinestraFrasi&>(*f).NumeroFrasi, 1);
     f->Scarica();
 }
@@ -294,10 +301,10 @@ void TestCornice::coppieRicaricanoLaListaScelta()
     AmbienteProva a;
     const QString scelta = a.Scrivi("mie/coppie.txt", "\"la mucca\",0,\"muggisce\",1\r\n");
     for (const char* nome : {"Form1", "Form1s", "Form3", "Form3s"}) {
-        auto f = CreaFinestra(*a.programma, nome);
+        auto f = CreaFinestra(*a.p, nome);
         auto& c = dynamic_cast<CoppieContate&>(*f);
         f->Mostra();
-        QCOMPARE(c.PercorsoLista, a.cartella.filePath("testifrasolino/soggettopredicato/lista.txt"));
+        QCOMPARE(c.PercorsoLista, a.cartellaProgramma.filePath("testifrasolino/soggettopredicato/lista.txt"));
         QCOMPARE(c.NumeroFrasi, 2);
         a.servizi->fileScelti = {scelta};
         f->cornice().mnuCambia->Scegli();
@@ -311,7 +318,7 @@ void TestCornice::coppieRicaricanoLaListaScelta()
         f->Scarica();
         QFile::remove(scelta);
         f->Mostra();
-        QCOMPARE(c.PercorsoLista, a.cartella.filePath("testifrasolino/soggettopredicato/lista.txt"));
+        QCOMPARE(c.PercorsoLista, a.cartellaProgramma.filePath("testifrasolino/soggettopredicato/lista.txt"));
         QCOMPARE(c.NumeroFrasi, 2);
         QCOMPARE(c.Soggetti[1], QString("il cane"));
         f->Scarica();
@@ -360,7 +367,7 @@ void TestCornice::menuDiOgniFinestra()
     QFETCH(QStringList, utilita);
     QFETCH(QStringList, livelli);
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, nome);
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     const auto& c = f->cornice();
     QCOMPARE(Testi(f->widget()->menuBar()->actions()), barra);
@@ -379,16 +386,21 @@ void TestCornice::menuDiOgniFinestra()
 void TestCornice::sceltaListaAnnullata_data()
 {
     QTest::addColumn<QString>("nome");
-    for (const char* n : {"Form2", "Form7s", "Form1s", "Form3s", "Form15s"}) QTest::newRow(n) << QString(n);
+    QTest::addColumn<QString>("scelta"); // what the dialog hands back
+    for (const char* n : {"Form2", "Form7s", "Form1s", "Form3s", "Form15s"}) QTest::newRow(n) << QString(n) << QString();
+    // A path longer than the dialog's buffer is no choice either.
+    QTest::newRow("Form2 path too long") << "Form2" << QString("/tmp/" + QString(250, 'x') + ".txt");
 }
 
 void TestCornice::sceltaListaAnnullata()
 {
     QFETCH(QString, nome);
+    QFETCH(QString, scelta);
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneAutomatica;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->ModalitaInput = ModoScansioneAutomatica;
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    a.servizi->fileScelti = {scelta};
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     const int prima = Prossimi(*f);
     const QString percorso = f->PercorsoLista;
@@ -405,7 +417,7 @@ void TestCornice::sceltaListaAnnullata()
     QCOMPARE(r.nomeIniziale, QString());
     QCOMPARE(r.filtro, QString("|*.txt"));
     QCOMPARE(r.estensione, QString("txt"));
-    QCOMPARE(QDir::cleanPath(r.cartellaIniziale), a.cartella.filePath("testifrasolino/soggettopredicato"));
+    QCOMPARE(QDir::cleanPath(r.cartellaIniziale), a.cartellaProgramma.filePath("testifrasolino/soggettopredicato"));
     QCOMPARE(a.servizi->TestiMessaggi(), QStringList{"Non hai scelto nessuna lista!"});
     QCOMPARE(a.servizi->messaggi[0].stile, 16);
     QCOMPARE(a.servizi->messaggi[0].titolo, QString("Frasolino - 1°"));
@@ -421,12 +433,12 @@ void TestCornice::sceltaListaAnnullata()
 void TestCornice::sceltaListaFatta()
 {
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneManuale;
+    a.p->ModalitaInput = ModoScansioneManuale;
     const QString scelta = a.Scrivi("mie/lista.txt", "A#0#b#1#\r\n\r\nC#0#d#1#\r\n");
-    auto f = CreaFinestra(*a.programma, "Form2s");
+    auto f = CreaFinestra(*a.p, "Form2s");
     f->Mostra();
     f->ContaEsatto();
-    f->RiempiGriglia("");
+    f->RiempiGriglia({""});
     f->cornice().Timer1->setEnabled(false);
     a.servizi->fileScelti = {scelta};
     f->cornice().mnuCambia->Scegli();
@@ -435,7 +447,7 @@ void TestCornice::sceltaListaFatta()
     QCOMPARE(frasi.NumeroFrasi, 3);
     QCOMPARE(frasi.frasi, 2);
     QVERIFY(a.servizi->messaggi.empty());
-    QCOMPARE(a.programma->Esatti, 1);
+    QCOMPARE(a.p->Esatti, 1);
     QCOMPARE(f->cornice().Griglia->Modello().Rows(), 2);
     QCOMPARE(f->Livello, 1);
     QVERIFY(f->cornice().Timer1->Enabled());
@@ -445,8 +457,8 @@ void TestCornice::sceltaListaFatta()
 void TestCornice::listaMancanteAllaApertura()
 {
     AmbienteProva a;
-    QFile::remove(a.cartella.filePath("testifrasolino/Riconoscisoggettopredicato/liv1.txt"));
-    auto f = CreaFinestra(*a.programma, "Form4");
+    QFile::remove(a.cartellaProgramma.filePath("testifrasolino/Riconoscisoggettopredicato/liv1.txt"));
+    auto f = CreaFinestra(*a.p, "Form4");
     f->Mostra();
     QCOMPARE(a.servizi->messaggi.size(), size_t(1));
     QVERIFY(a.servizi->messaggi[0].testo.contains("liv1.txt"));
@@ -481,22 +493,22 @@ void TestCornice::attivazioneIntervalloScansione()
     QFETCH(int, velocita);
     QFETCH(int, intervallo);
     AmbienteProva a;
-    a.programma->ModalitaInput = static_cast<std::int16_t>(modo);
-    a.programma->VelocitaScansione = static_cast<std::int16_t>(velocita);
+    a.p->ModalitaInput = static_cast<std::int16_t>(modo);
+    a.p->VelocitaScansione = static_cast<std::int16_t>(velocita);
     for (const char* nome : {"Form2s", "Form3s", "Form14s"}) {
-        a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-        auto f = CreaFinestra(*a.programma, nome);
+        a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+        auto f = CreaFinestra(*a.p, nome);
         f->Mostra();
         QVERIFY(f->cornice().Timer1->Enabled());
         QCOMPARE(f->cornice().Timer1->Interval(), intervallo);
         f->Scarica();
     }
     // The mouse windows have no timer.
-    auto m = CreaFinestra(*a.programma, "Form2");
+    auto m = CreaFinestra(*a.p, "Form2");
     m->Mostra();
     QVERIFY(!m->cornice().Timer1);
     m->Scarica();
 }
 
-QTEST_MAIN(TestCornice)
+FRASOLINO_TEST(TestCornice);
 #include "tst_cornice.moc"

@@ -1,5 +1,7 @@
 // The results grid: layouts, rows, the view/close/print commands, and the printed table.
-#include "ambiente.h"
+#include "suite.h"
+#include "ambientecornice.h"
+#include "exercises/sentences/finestrafrase.h"
 #include "frame/stampagriglia.h"
 
 #include <QProcess>
@@ -15,6 +17,7 @@ private slots:
     void layout();
     void righe_data();
     void righe();
+    void rigaCoppia();
     void secondaAttivazioneSvuota();
     void comandi_data();
     void comandi();
@@ -75,14 +78,14 @@ void TestGriglia::layout()
     QFETCH(QList<int>, centrate);
     QFETCH(QList<int>, intestazioniCentrate);
     AmbienteProva a;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     // Window widths are whole pixels (15 twips): 9000 gives U = 500, 8985 gives 499.
     for (int larghezza : {9000, 8985}) {
         f->setDimensioniEsterne(larghezza, 6000);
         QCOMPARE(f->Width(), larghezza);
-        f->RiempiGriglia("x");
+        f->RiempiGriglia({"x"});
         f->ImpostaGriglia();
         const ModelloGriglia& m = f->cornice().Griglia->Modello();
         QCOMPARE(m.Rows(), 1);
@@ -103,65 +106,62 @@ void TestGriglia::layout()
 void TestGriglia::righe_data()
 {
     QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("lista");
     QTest::addColumn<QStringList>("riga");
-    QTest::newRow("Form2 captions of every label") << "Form2" << QStringList{"1", "2", "Il gatto dorme ", "gatto "};
-    QTest::newRow("Form4 sentence text") << "Form4" << QStringList{"1", "2", "Il cane abbaia ", "gatto "};
-    QTest::newRow("Form15s level 1") << "Form15s" << QStringList{"1", "1", "Il gatto dorme ", "gatto "};
-    QTest::newRow("Form7 sentence") << "Form7" << QStringList{"1", "Il cane abbaia ", "gatto "};
-    QTest::newRow("Form15 sentence") << "Form15" << QStringList{"1", "Il cane abbaia ", "gatto "};
-    QTest::newRow("Form1s pair") << "Form1s" << QStringList{"1", "3", "il gallo", "canta", "**"};
+    // Form2 writes the captions of its labels, Form4 the sentence's text (which leaves out the
+    // hidden implied subject "Io "); both after the level.
+    QTest::newRow("Form2") << "Form2" << QByteArray("Il cane#0#abbaia#1#") << QStringList{"1", "1", "Il cane abbaia ", "x "};
+    QTest::newRow("Form4") << "Form4" << QByteArray("[Io]#0#corro#1#") << QStringList{"1", "1", "corro ", "x "};
 }
 
-// A sentence window whose word labels hold a fixed sentence.
-class FrasiConEtichette : public FrasiContate {
-public:
-    using FrasiContate::FrasiContate;
-    QString CaptionsLabel3() const override { return QStringLiteral("Il gatto dorme "); }
-};
-
-class CoppieConErrori : public CoppieContate {
-public:
-    using CoppieContate::CoppieContate;
-    QString SegniErroreCorrenti() const override { return QStringLiteral("**"); }
-};
-
+// The row of an answer, as the window composes it and the frame numbers and appends it.
 void TestGriglia::righe()
 {
     QFETCH(QString, nome);
+    QFETCH(QByteArray, lista);
     QFETCH(QStringList, riga);
     AmbienteProva a;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    a.programma->ModalitaInput = ModoScansioneManuale;
-    const ProgettoFinestra& p = *Progetto(nome);
-    std::unique_ptr<FinestraEsercizio> f;
-    if (p.lista == ListaIniziale::Coppie)
-        f = std::make_unique<CoppieConErrori>(*a.programma, p);
-    else
-        f = std::make_unique<FrasiConEtichette>(*a.programma, p);
-    f->Mostra();
-    f->TestoFrase = QStringLiteral("Il cane abbaia ");
-    if (p.lista == ListaIniziale::Livello) f->Livello = 2;
-    a.programma->IndiceFrase = 2;
-    f->RiempiGriglia("gatto ");
+    a.Scrivi("testifrasolino/Riconoscisoggettopredicato/liv1.txt", lista);
+    auto* f = a.Apri<FinestraFrase>(nome);
+    QVERIFY(f);
+    f->RiempiGriglia(f->RigaRisultato("x "));
+    f->RiempiGriglia(f->RigaRisultato(QString()));
     const ModelloGriglia& m = f->cornice().Griglia->Modello();
-    QCOMPARE(m.Rows(), 2);
+    QCOMPARE(m.Rows(), 3);
     QStringList letta;
     for (int c = 0; c < m.Cols(); ++c) letta << m.TextMatrix(1, c);
-    QCOMPARE(letta.mid(0, riga.size()), riga);
+    QCOMPARE(letta, riga);
     // The next row is numbered 2 and a right answer leaves "errori" empty.
-    f->RiempiGriglia();
     QCOMPARE(m.TextMatrix(2, 0), QString("2"));
-    if (p.lista != ListaIniziale::Coppie) QCOMPARE(m.TextMatrix(2, m.Cols() - 1), QString());
+    QCOMPARE(m.TextMatrix(2, m.Cols() - 1), QString());
+    f->Scarica();
+}
+
+// The pair windows' row: level, the pair drawn last, the error marks.
+void TestGriglia::rigaCoppia()
+{
+    AmbienteProva a;
+    a.p->ModalitaInput = ModoScansioneManuale;
+    auto f = CreaFinestra(*a.p, "Form1s");
+    auto& c = dynamic_cast<FinestraCoppie&>(*f);
+    f->Mostra();
+    a.p->IndiceFrase = 2;
+    c.SegniErrore = QStringLiteral("**");
+    f->RiempiGriglia(c.RigaSoggettoPredicato());
+    const ModelloGriglia& m = f->cornice().Griglia->Modello();
+    QStringList letta;
+    for (int col = 0; col < m.Cols(); ++col) letta << m.TextMatrix(1, col);
+    QCOMPARE(letta, (QStringList{"1", "3", "il gallo", "canta", "**"}));
     f->Scarica();
 }
 
 void TestGriglia::secondaAttivazioneSvuota()
 {
     AmbienteProva a;
-    auto f = CreaFinestra(*a.programma, "Form5");
+    auto f = CreaFinestra(*a.p, "Form5");
     f->Mostra();
-    f->RiempiGriglia("a");
-    f->RiempiGriglia("b");
+    f->RiempiGriglia({"a"});
+    f->RiempiGriglia({"b"});
     QCOMPARE(f->cornice().Griglia->Modello().Rows(), 3);
     f->Scarica();
     f->Mostra();
@@ -186,9 +186,9 @@ void TestGriglia::comandi()
     QFETCH(QString, nome);
     QFETCH(bool, livelliBloccabili);
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneAutomatica;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->ModalitaInput = ModoScansioneAutomatica;
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     const auto& c = f->cornice();
     const bool abbinaScansione = nome == "Form3s";
@@ -245,9 +245,9 @@ void TestGriglia::stampaNoEStampaSi()
 {
     QFETCH(QString, nome);
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneAutomatica;
-    a.programma->FileEsercizio = a.cartella.filePath("testifrasolino/complementi/mezzo.txt");
-    auto f = CreaFinestra(*a.programma, nome);
+    a.p->ModalitaInput = ModoScansioneAutomatica;
+    a.p->FileEsercizio = a.cartellaProgramma.filePath("testifrasolino/complementi/mezzo.txt");
+    auto f = CreaFinestra(*a.p, nome);
     f->Mostra();
     const auto& c = f->cornice();
     Temporizzatore* timer = c.Timer1;
@@ -294,8 +294,8 @@ void TestGriglia::stampaNoEStampaSi()
 void TestGriglia::stampaSenzaStampante()
 {
     AmbienteProva a;
-    a.programma->ModalitaInput = ModoScansioneManuale;
-    auto f = CreaFinestra(*a.programma, "Form2s");
+    a.p->ModalitaInput = ModoScansioneManuale;
+    auto f = CreaFinestra(*a.p, "Form2s");
     f->Mostra();
     a.servizi->destinazioneStampa = "/tmp/risultati.pdf";
     a.servizi->risposte = {msg::RispostaYes, msg::RispostaOK, msg::RispostaOK};
@@ -311,7 +311,7 @@ void TestGriglia::stampaSenzaStampante()
     a.servizi->destinazioneStampa.clear();
     a.servizi->esitoStampa = false;
     a.servizi->risposte = {msg::RispostaYes, msg::RispostaOK, msg::RispostaOK};
-    f->RiempiGriglia("gatto ");
+    f->RiempiGriglia({"gatto "});
     f->cornice().mnustampa->Scegli();
     QCOMPARE(a.servizi->stampe.size(), size_t(2));
     QVERIFY(!a.servizi->stampe[0]->pdf);
@@ -451,5 +451,5 @@ void TestGriglia::stampaVeraSuPdf()
     QVERIFY(testo.contains("cd"));
 }
 
-QTEST_MAIN(TestGriglia)
+FRASOLINO_TEST(TestGriglia);
 #include "tst_griglia.moc"

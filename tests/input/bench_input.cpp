@@ -53,8 +53,8 @@ std::vector<qint64> Campiona(FinestraProvaMenu& f, int campioni, bool finestraIn
         if (finestraIntera) {
             (void)f.grab();
         } else {
-            f.Label1[static_cast<std::size_t>(prima)]->repaint();
-            f.Label1[static_cast<std::size_t>(f.VoceEvidenziata)]->repaint();
+            f.Label1(prima).repaint();
+            f.Label1(f.VoceEvidenziata).repaint();
         }
         ns.push_back(t.nsecsElapsed());
     }

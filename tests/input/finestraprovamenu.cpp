@@ -19,7 +19,11 @@ const char* const Voci[] = {
 
 } // namespace
 
-FinestraProvaMenu::FinestraProvaMenu(Programma& p, QWidget* parent) : QWidget(parent), programma(p)
+FinestraProvaMenu::FinestraProvaMenu(Programma& p, QWidget* parent)
+    : QWidget(parent),
+      programma(p),
+      voci(p, Label1, VoceEvidenziata, ColoreFinestra,
+           menu::Azioni(p, Label1, VoceEvidenziata, ColoreFinestra, [this](std::int16_t k) { AvviaEsercizi(k); }))
 {
     setAutoFillBackground(true);
     QPalette tavolozza = palette();
@@ -35,38 +39,20 @@ FinestraProvaMenu::FinestraProvaMenu(Programma& p, QWidget* parent) : QWidget(pa
         const int riga = i == 22 ? 7 : i % 8;
         e->Move(240 + 3360 * colonna, 240 + 720 * riga, 2175, 495);
         e->show();
-        Label1.push_back(e);
+        Label1.Progetta(i, e);
     }
     Check1 = new CasellaSpunta(this);
     Check1->setCaption(QStringLiteral("Suoni attivati"));
     Check1->setBackColor(ColoreFinestra);
     Check1->Move(6960, 4560, 2175, 495);
 
-    PictureFrecce = new CasellaFuoco(this);
-    PictureFrecce->Move(10320, 240, 495, 495);
-    PictureScansioneManuale = new CasellaFuoco(this);
-    PictureScansioneManuale->Move(10320, 960, 615, 495);
-    PictureScansioneAutomatica = new CasellaFuoco(this);
-    PictureScansioneAutomatica->Move(10320, 1680, 495, 495);
+    scansione = new ScansioneFinestra(programma, this, voci, menu::Regole());
+    PictureFrecce = scansione->PictureFrecce();
+    PictureScansioneManuale = scansione->PictureScansioneManuale();
+    PictureScansioneAutomatica = scansione->PictureScansioneAutomatica();
+    Timer1 = scansione->Timer1();
     altroControllo = new QLineEdit(this);
     altroControllo->setGeometry(690, 360, 200, 30);
-
-    Timer1 = new Temporizzatore(this);
-    Timer1->setInterval(100);
-
-    pilota = new PilotaMenu(programma,
-                            CollegamentiMenu{
-                                *PictureFrecce,
-                                *PictureScansioneManuale,
-                                *PictureScansioneAutomatica,
-                                *Timer1,
-                                VoceEvidenziata,
-                                [this] { return static_cast<int>(Label1.size()); },
-                                [this](int i, Colore c) { Label1.at(static_cast<std::size_t>(i))->setBackColor(c); },
-                                [] { return ColoreFinestra; },
-                                [this](std::int16_t k) { AvviaEsercizi(k); },
-                            },
-                            this);
 }
 
 void FinestraProvaMenu::Avvia()
@@ -74,17 +60,17 @@ void FinestraProvaMenu::Avvia()
     const std::int16_t m = programma.ModalitaInput;
     if (m == ModoScansioneManuale || m == ModoScansioneAutomatica || m == ModoFrecce) {
         VoceEvidenziata = 0;
-        Label1[0]->setBackColor(programma.ColoreScansioneRgb());
+        Label1(0).setBackColor(programma.ColoreScansioneRgb());
     }
-    pilota->pilota().Avvia();
+    scansione->Avvia();
 }
 
 std::vector<int> FinestraProvaMenu::VociEvidenziate() const
 {
     std::vector<int> v;
     const Colore scansione = programma.ColoreScansioneRgb();
-    for (int i = 0; i < static_cast<int>(Label1.size()); ++i)
-        if (Label1[static_cast<std::size_t>(i)]->BackColor() == scansione) v.push_back(i);
+    for (int i = 0; i < Label1.Count(); ++i)
+        if (Label1(i).BackColor() == scansione) v.push_back(i);
     return v;
 }
 

@@ -4,6 +4,9 @@
 // click could move the focus to. Its launcher records what it launches and asks the exit question
 // for "Esci" through the program's services.
 #include "input/pilotamenu.h"
+#include "input/scansionefinestra.h"
+#include "platform/arraycontrolli.h"
+#include "platform/controlli.h"
 #include "platform/colore.h"
 
 #include <QWidget>
@@ -34,7 +37,7 @@ public:
     std::vector<int> VociEvidenziate() const;
 
     Programma& programma;
-    std::vector<Etichetta*> Label1;
+    ArrayControlli<Etichetta> Label1;
     CasellaSpunta* Check1 = nullptr;
     CasellaFuoco* PictureFrecce = nullptr;
     CasellaFuoco* PictureScansioneManuale = nullptr;
@@ -42,7 +45,8 @@ public:
     Temporizzatore* Timer1 = nullptr;
     QLineEdit* altroControllo = nullptr;
     std::int16_t VoceEvidenziata = 0;
-    PilotaMenu* pilota = nullptr;
+    ElementiControlli<Etichetta> voci;
+    ScansioneFinestra* scansione = nullptr;
 
     // Entries launched, in order (22 counts only when the exit question is answered Yes).
     std::vector<int> lanciate;

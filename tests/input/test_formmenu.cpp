@@ -1,6 +1,7 @@
 // The keys and the scan on the program's own menu window, as the launcher builds it: the load in
 // each mode, the arrow grid, manual and automatic scanning, the exit question with the scan
 // running, launching an exercise (the menu closes inside the key handler), the mouse.
+#include "suite.h"
 #include "tastiera.h"
 
 #include "app/formmenu.h"
@@ -53,9 +54,9 @@ struct Menu {
     CasellaFuoco* Casella()
     {
         switch (p->ModalitaInput) {
-        case ModoScansioneManuale: return m().PictureScansioneManuale();
-        case ModoScansioneAutomatica: return m().PictureScansioneAutomatica();
-        case ModoFrecce: return m().PictureFrecce();
+        case ModoScansioneManuale: return m().controlli().PictureScansioneManuale;
+        case ModoScansioneAutomatica: return m().controlli().PictureScansioneAutomatica;
+        case ModoFrecce: return m().controlli().PictureFrecce;
         default: return nullptr;
         }
     }
@@ -67,11 +68,11 @@ struct Menu {
         for (int volte = 0; m().VoceEvidenziata != i; ++volte) {
             if (volte > 2 * FormMenu::NumeroVoci) return false;
             if (p->ModalitaInput == ModoFrecce)
-                QTest::keyClick(m().PictureFrecce(), Qt::Key_Down);
+                QTest::keyClick(m().controlli().PictureFrecce, Qt::Key_Down);
             else if (p->ModalitaInput == ModoScansioneManuale)
-                QTest::keyClick(m().PictureScansioneManuale(), Qt::Key_Space);
+                QTest::keyClick(m().controlli().PictureScansioneManuale, Qt::Key_Space);
             else
-                m().Timer1()->Scatta();
+                m().controlli().Timer1->Scatta();
         }
         return true;
     }
@@ -124,8 +125,8 @@ private slots:
         a.m().VoceEvidenziata = 9;
         a.m().Mostra();
         QVERIFY(QTest::qWaitForWindowActive(a.m().widget()));
-        QTEST(a.m().Timer1()->Enabled(), "acceso");
-        QTEST(a.m().Timer1()->Interval(), "intervallo");
+        QTEST(a.m().controlli().Timer1->Enabled(), "acceso");
+        QTEST(a.m().controlli().Timer1->Interval(), "intervallo");
         if (modo == 0) {
             QVERIFY(a.Evidenziate().empty());
         } else {
@@ -172,11 +173,11 @@ private slots:
         Menu a(ModoFrecce);
         a.m().Carica();
         QVERIFY(a.Raggiungi(voce));
-        const int attesa = PilotaMenu::VoceDopoFreccia(CasellaFuoco::CodiceTasto(tasto), voce, 23);
-        QTest::keyClick(a.m().PictureFrecce(), static_cast<Qt::Key>(tasto));
+        const int attesa = menu::VoceDopoFreccia(CasellaFuoco::CodiceTasto(tasto), voce, 23);
+        QTest::keyClick(a.m().controlli().PictureFrecce, static_cast<Qt::Key>(tasto));
         QCOMPARE(int(a.m().VoceEvidenziata), attesa);
         QCOMPARE(a.Evidenziate(), Una(attesa));
-        QCOMPARE(a.m().Check1()->BackColor(), FormMenu::ColoreFinestra);
+        QCOMPARE(a.m().controlli().Check1->BackColor(), FormMenu::ColoreFinestra);
         QVERIFY(a.m().Caricata());
     }
 
@@ -192,14 +193,14 @@ private slots:
         for (int k = 0; k < 3 * 23; ++k) {
             if (modo == ModoFrecce) {
                 const Qt::Key tasti[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up};
-                QTest::keyClick(a.m().PictureFrecce(), tasti[k % 5]);
+                QTest::keyClick(a.m().controlli().PictureFrecce, tasti[k % 5]);
             } else if (modo == ModoScansioneManuale) {
-                QTest::keyClick(a.m().PictureScansioneManuale(), Qt::Key_Space);
+                QTest::keyClick(a.m().controlli().PictureScansioneManuale, Qt::Key_Space);
             } else {
-                a.m().Timer1()->Scatta();
+                a.m().controlli().Timer1->Scatta();
             }
             QCOMPARE(a.Evidenziate(), Una(a.m().VoceEvidenziata));
-            QCOMPARE(a.m().Check1()->BackColor(), FormMenu::ColoreFinestra);
+            QCOMPARE(a.m().controlli().Check1->BackColor(), FormMenu::ColoreFinestra);
         }
     }
 
@@ -218,9 +219,9 @@ private slots:
         a.m().Carica();
         for (int k = 1; k <= 23; ++k) {
             if (modo == ModoScansioneManuale)
-                QTest::keyClick(a.m().PictureScansioneManuale(), Qt::Key_Space);
+                QTest::keyClick(a.m().controlli().PictureScansioneManuale, Qt::Key_Space);
             else
-                a.m().Timer1()->Scatta();
+                a.m().controlli().Timer1->Scatta();
             QCOMPARE(int(a.m().VoceEvidenziata), k % 23);
         }
     }
@@ -245,9 +246,9 @@ private slots:
         Menu a(ModoScansioneAutomatica);
         a.m().Mostra();
         QVERIFY(a.Raggiungi(3));
-        QPointer<CasellaFuoco> c = a.m().PictureScansioneAutomatica();
+        QPointer<CasellaFuoco> c = a.m().controlli().PictureScansioneAutomatica;
         tastiera::Tieni(c, k, 10);
-        QVERIFY(!a.m().Timer1()->Enabled());
+        QVERIFY(!a.m().controlli().Timer1->Enabled());
         QCOMPARE(int(a.m().VoceEvidenziata), 3);
         tastiera::Rilascia(c, k);
         if (lancia) {
@@ -257,7 +258,7 @@ private slots:
             QVERIFY(a.registro->EsercizioCreato(QStringLiteral("Form4s"))->Caricata());
         } else {
             QVERIFY(a.m().Caricata());
-            QVERIFY(a.m().Timer1()->Enabled());
+            QVERIFY(a.m().controlli().Timer1->Enabled());
             QCOMPARE(a.Evidenziate(), Una(3));
         }
     }
@@ -282,7 +283,7 @@ private slots:
         a.m().Mostra();
         QVERIFY(a.Raggiungi(12));
         QPointer<CasellaFuoco> c = a.Casella();
-        QPointer<Temporizzatore> timer = a.m().Timer1();
+        QPointer<Temporizzatore> timer = a.m().controlli().Timer1;
         tastiera::Premi(c, static_cast<Qt::Key>(tasto));
         if (c) tastiera::Rilascia(c, static_cast<Qt::Key>(tasto));
         // The unloaded menu's timer is off before its widgets are gone: no tick reaches it.
@@ -310,23 +311,23 @@ private slots:
         bool timerAcceso = false;
         a.servizi->risposte.push_back(msg::RispostaNo);
         a.servizi->mentreMessaggio = [&](const ServiziFinti::Messaggio&) {
-            timerAcceso = m.Timer1()->Enabled();
-            m.Check1()->setFocus();
-            for (int i = 0; i < 2; ++i) m.Timer1()->Scatta();
+            timerAcceso = m.controlli().Timer1->Enabled();
+            m.controlli().Check1->setFocus();
+            for (int i = 0; i < 2; ++i) m.controlli().Timer1->Scatta();
         };
         QTest::keyClick(a.Casella(), modo == ModoScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return);
         QCOMPARE(a.servizi->TestiMessaggi(), QStringList{QStringLiteral("Vuoi uscire dal programma?")});
         QVERIFY(timerAcceso);
         QCOMPARE(a.fini, 0);
         QVERIFY(m.Caricata());
-        QVERIFY(m.Timer1()->Enabled());
+        QVERIFY(m.controlli().Timer1->Enabled());
         const int dopo = modo == ModoScansioneAutomatica ? 1 : 22;
         QCOMPARE(int(m.VoceEvidenziata), dopo);
         QCOMPARE(a.Evidenziate(), Una(dopo));
         QCOMPARE(QApplication::focusWidget(), a.Casella());
         // The scan and the keys go on.
         if (modo == ModoScansioneAutomatica) {
-            m.Timer1()->Scatta();
+            m.controlli().Timer1->Scatta();
             QCOMPARE(int(m.VoceEvidenziata), 2);
         } else {
             QTest::keyClick(a.Casella(), modo == ModoFrecce ? Qt::Key_Down : Qt::Key_Space);
@@ -339,9 +340,9 @@ private slots:
     {
         Menu a(ModoFrecce);
         a.m().Mostra();
-        QTest::keyClick(a.m().PictureFrecce(), Qt::Key_Up);
+        QTest::keyClick(a.m().controlli().PictureFrecce, Qt::Key_Up);
         QCOMPARE(int(a.m().VoceEvidenziata), 22);
-        QTest::keyClick(a.m().PictureFrecce(), Qt::Key_Return);
+        QTest::keyClick(a.m().controlli().PictureFrecce, Qt::Key_Return);
         QCOMPARE(a.servizi->messaggi.size(), std::size_t(1));
         QCOMPARE(a.fini, 1);
     }
@@ -355,9 +356,9 @@ private slots:
         Menu a(static_cast<std::int16_t>(modo));
         a.m().Mostra();
         QVERIFY(QTest::qWaitForWindowActive(a.m().widget()));
-        a.m().Check1()->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(QApplication::focusWidget(), a.m().Check1());
-        a.m().Timer1()->Scatta();
+        a.m().controlli().Check1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(QApplication::focusWidget(), a.m().controlli().Check1);
+        a.m().controlli().Timer1->Scatta();
         QCOMPARE(QApplication::focusWidget(), a.Casella());
     }
 
@@ -386,6 +387,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormMenu)
+FRASOLINO_TEST(TestFormMenu);
 
 #include "test_formmenu.moc"

@@ -1,5 +1,6 @@
 // The menu's keys and scan, on a window built from the menu's controls: the arrow grid, manual and
 // automatic scanning, the pause, the launch, the exit question, the focus.
+#include "suite.h"
 #include "finestraprovamenu.h"
 #include "tastiera.h"
 
@@ -33,9 +34,9 @@ struct Banco {
     // Puts the highlight on entry i as the keys would leave it.
     void Evidenzia(int i)
     {
-        finestra->Label1[static_cast<std::size_t>(finestra->VoceEvidenziata)]->setBackColor(FinestraProvaMenu::ColoreFinestra);
+        finestra->Label1(finestra->VoceEvidenziata).setBackColor(FinestraProvaMenu::ColoreFinestra);
         finestra->VoceEvidenziata = static_cast<std::int16_t>(i);
-        finestra->Label1[static_cast<std::size_t>(i)]->setBackColor(programma->ColoreScansioneRgb());
+        finestra->Label1(i).setBackColor(programma->ColoreScansioneRgb());
     }
 
     ServiziFinti* servizi = nullptr;
@@ -82,7 +83,7 @@ private slots:
         QFETCH(int, voce);
         QFETCH(int, tasto);
         QFETCH(int, attesa);
-        QCOMPARE(PilotaMenu::VoceDopoFreccia(CasellaFuoco::CodiceTasto(tasto), voce, 23), attesa);
+        QCOMPARE(menu::VoceDopoFreccia(CasellaFuoco::CodiceTasto(tasto), voce, 23), attesa);
 
         Banco b(ModoFrecce);
         b.finestra->Avvia();
@@ -98,7 +99,7 @@ private slots:
     {
         for (int tasto : {0, 13, 32, 27, 65, 36, 41})
             for (int voce : {0, 7, 22})
-                QCOMPARE(PilotaMenu::VoceDopoFreccia(tasto, voce, 23), voce);
+                QCOMPARE(menu::VoceDopoFreccia(tasto, voce, 23), voce);
     }
 
     void frecceLanciano_data()
@@ -266,10 +267,10 @@ private slots:
         Banco b(ModoScansioneManuale);
         b.programma->ColoreScansione = 0x00FF8000;
         b.finestra->Avvia();
-        QCOMPARE(b.finestra->Label1[0]->BackColor(), Colore(0x00FF8000));
+        QCOMPARE(b.finestra->Label1(0).BackColor(), Colore(0x00FF8000));
         tastiera::Batti(b.finestra->PictureScansioneManuale, Qt::Key_Space);
-        QCOMPARE(b.finestra->Label1[0]->BackColor(), FinestraProvaMenu::ColoreFinestra);
-        QCOMPARE(b.finestra->Label1[1]->BackColor(), Colore(0x00FF8000));
+        QCOMPARE(b.finestra->Label1(0).BackColor(), FinestraProvaMenu::ColoreFinestra);
+        QCOMPARE(b.finestra->Label1(1).BackColor(), Colore(0x00FF8000));
         QCOMPARE(b.finestra->Check1->BackColor(), FinestraProvaMenu::ColoreFinestra);
     }
 
@@ -401,6 +402,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> CreaTestMenu() { return std::make_unique<TestMenu>(); }
+FRASOLINO_TEST(TestMenu);
 
 #include "test_menu.moc"

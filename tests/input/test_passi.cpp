@@ -1,4 +1,5 @@
 // The step rules over a row of items, and the automatic scan's interval.
+#include "suite.h"
 #include "core/programma.h"
 #include "input/passi.h"
 
@@ -139,6 +140,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> CreaTestPassi() { return std::make_unique<TestPassi>(); }
+FRASOLINO_TEST(TestPassi);
 
 #include "test_passi.moc"

@@ -1,5 +1,6 @@
 // The driver every scanning window shares, on a test set of items: the keys of each holder in each
 // mode, the tick, the pause of automatic scanning, the finished state, and the focus.
+#include "suite.h"
 #include "tastiera.h"
 
 #include "core/programma.h"
@@ -382,6 +383,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> CreaTestPilota() { return std::make_unique<TestPilota>(); }
+FRASOLINO_TEST(TestPilota);
 
 #include "test_pilota.moc"

@@ -38,16 +38,11 @@ void FinestraCoppie::Attivazione()
     ImpostaGriglia();
 }
 
-QString FinestraCoppie::SoggettoCorrente() const
+QStringList FinestraCoppie::RigaSoggettoPredicato() const
 {
     const int i = programma_.IndiceFrase;
-    return i >= 0 && i <= MassimoCoppie ? Soggetti[i] : QString();
-}
-
-QString FinestraCoppie::PredicatoCorrente() const
-{
-    const int i = programma_.IndiceFrase;
-    return i >= 0 && i <= MassimoCoppie ? Predicati[i] : QString();
+    const bool valido = i >= 0 && i <= MassimoCoppie;
+    return {QString::number(Livello), valido ? Soggetti[i] : QString(), valido ? Predicati[i] : QString(), SegniErrore};
 }
 
 void FinestraCoppie::CaricaCoppie()

@@ -26,9 +26,9 @@ public:
     virtual void NuovoEsercizio() {}
     void ProssimoElemento() override;
 
-    QString SoggettoCorrente() const override;
-    QString PredicatoCorrente() const override;
-    QString SegniErroreCorrenti() const override { return SegniErrore; }
+    // The result row of the subject-predicate windows for the pair drawn last: level, subject,
+    // predicate and the error marks.
+    QStringList RigaSoggettoPredicato() const;
 
 protected:
     void PassiCaricamento() override;

@@ -1,83 +1,68 @@
 #include "exercises/sentences/finestrariconosci.h"
 
-#include "core/servizicomuni.h"
-
-#include <stdexcept>
+#include "core/immagini.h"
 
 namespace {
 
-const ProgettoFinestra& ProgettoDi(const char* nome)
-{
-    const ProgettoFinestra* p = Progetto(QString::fromLatin1(nome));
-    if (!p) throw std::logic_error("window without a design");
-    return *p;
-}
-
-VarianteFrase VarianteForm2()
-{
-    using A = Azzeramento;
-    return {{A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::TogliEtichette, A::BloccaLivelli},
-            DidascaliaSottinteso::Vuota, PronomeSenzaSottinteso::Rosso, false};
-}
-
-VarianteFrase VarianteForm4()
-{
-    using A = Azzeramento;
-    return {{A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::AzzeraPronomi, A::TogliEtichette, A::BloccaLivelli},
-            DidascaliaSottinteso::Pronome, PronomeSenzaSottinteso::Rosso, false};
-}
-
 ProgettoRiconosci RiconosciForm2()
 {
-    ProgettoRiconosci r;
-    r.istruzione = QStringLiteral("clicca sul predicato");
-    r.ruolo = 1;
-    r.coloreGiusto = colorifrase::Rosa;
-    r.left = 120;
-    r.top = 1920;
-    return r;
+    using A = Azzeramento;
+    return {
+        .istruzione = QStringLiteral("clicca sul predicato"),
+        .ruolo = 1,
+        .coloreGiusto = colorifrase::Rosa,
+        .left = 120,
+        .top = 1920,
+        .variante = {.azzeramento = {A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::TogliEtichette,
+                                     A::BloccaLivelli},
+                     .didascaliaSottinteso = DidascaliaSottinteso::Vuota,
+                     .frase = FonteFrase::CaptionsLabel3},
+    };
 }
 
 ProgettoRiconosci RiconosciForm4()
 {
-    ProgettoRiconosci r;
-    r.istruzione = QStringLiteral("clicca sul soggetto");
-    r.ruolo = 0;
-    r.coloreGiusto = colorifrase::Verde;
-    r.left = 240;
-    r.top = 1080;
-    r.pronomi = ProgettoPronomi{3840, 8535, 1335, {240, 1920, 3480}, QStringLiteral("egli - esso - ella - essa "), false};
-    r.altezzaBarra = 500;
-    return r;
+    using A = Azzeramento;
+    return {
+        .istruzione = QStringLiteral("clicca sul soggetto"),
+        .ruolo = 0,
+        .coloreGiusto = colorifrase::Verde,
+        .left = 240,
+        .top = 1080,
+        .pronomi = ProgettoPronomi{.top = 3840,
+                                   .width = 8535,
+                                   .height = 1335,
+                                   .colonne = {240, 1920, 3480},
+                                   .caption2 = QStringLiteral("egli - esso - ella - essa ")},
+        .altezzaBarra = 500,
+        .variante = {.azzeramento = {A::SfondoPrimaEtichetta, A::AbilitaPrimaEtichetta, A::AzzeraPronomi,
+                                     A::TogliEtichette, A::BloccaLivelli},
+                     .didascaliaSottinteso = DidascaliaSottinteso::Pronome},
+    };
 }
 
 } // namespace
 
 FinestraRiconosci::FinestraRiconosci(Programma& programma, const ProgettoFinestra& progetto,
-                                     ProgettoRiconosci riconosci, QObject* parent)
-    : FinestraFrase(programma, progetto, riconosci.pronomi ? VarianteForm4() : VarianteForm2(), parent),
-      riconosci_(std::move(riconosci))
+                                     ProgettoRiconosci riconosci)
+    : FinestraFrase(programma, progetto, riconosci.variante), riconosci_(std::move(riconosci))
 {
+    ControlliDelCaricamento(c2_);
+    if (riconosci_.pronomi) UsaPronomi(Pronomi);
 }
 
 void FinestraRiconosci::CreaControlliEsercizio()
 {
-    Label1 = new Etichetta(client());
-    Label1->setCarattere(QStringLiteral("Verdana"), 15.75, true);
-    Label1->setBackStyleOpaco(false);
-    Label1->Move(riconosci_.left, 360, 4000, 375);
-    Label1->setAutoSize(true);
-    Label1->setCaption(riconosci_.istruzione);
-    Label1->show();
+    c2_.Label1 = new Etichetta(client());
+    c2_.Label1->setCarattere(QStringLiteral("Verdana"), 15.75, true);
+    c2_.Label1->setBackStyleOpaco(false);
+    c2_.Label1->Move(riconosci_.left, 360, 4000, 375);
+    c2_.Label1->setAutoSize(true);
+    c2_.Label1->setCaption(riconosci_.istruzione);
+    c2_.Label1->show();
 
-    CreaPrimaEtichetta(riconosci_.left, riconosci_.top, riconosci_.punti);
-    if (riconosci_.pronomi) CreaPronomi(*riconosci_.pronomi);
-}
-
-void FinestraRiconosci::DistruggiControlliEsercizio()
-{
-    Label1 = nullptr;
-    FinestraFrase::DistruggiControlliEsercizio();
+    Parole.Crea(client(), riconosci_.left, riconosci_.top, riconosci_.punti, CursorePersonale(programma_));
+    if (riconosci_.pronomi) Pronomi.Crea(client(), *riconosci_.pronomi, CursorePersonale(programma_));
 }
 
 void FinestraRiconosci::Attivazione()
@@ -88,31 +73,18 @@ void FinestraRiconosci::Attivazione()
     CaricaFrase();
 }
 
-void FinestraRiconosci::DisabilitaParole()
-{
-    for (int i = Label3.LBound(); i <= Label3.UBound(); ++i)
-        if (Label3.Esiste(i)) Label3(i).setEnabled(false);
-}
-
 void FinestraRiconosci::Label3_Click(int Index)
 {
-    if (!Label3.Esiste(Index)) return;
-    Etichetta& parola = Label3(Index);
+    if (!Parole.Label3.Esiste(Index)) return;
+    Etichetta& parola = Parole.Label3(Index);
     if (RuoloIniziale(parola.Tag()) == static_cast<double>(riconosci_.ruolo)) {
-        ContaEsatto();
         parola.setBackColor(riconosci_.coloreGiusto);
-        RiempiGriglia(QString());
-        ScriviEsatti();
         BloccaLivelli(false);
-        MostraAvanti();
-        DisabilitaParole();
-        SuonoGiusto(programma_);
+        Parole.Abilita(false);
+        RispostaGiusta(RigaRisultato(QString()), true);
     } else {
-        ContaErrato();
-        ScriviErrati();
         parola.setBackColor(colorifrase::Rosso);
-        RiempiGriglia(parola.Caption());
-        SuonoSbagliato(programma_);
+        RispostaSbagliata(RigaRisultato(parola.Caption()));
     }
 }
 
@@ -120,7 +92,7 @@ void FinestraRiconosci::SottintesoNominato(int persona)
 {
     (void)persona;
     SistemaLabel();
-    DisabilitaParole();
+    Parole.Abilita(false);
     BloccaLivelli(false);
 }
 
@@ -131,22 +103,18 @@ void FinestraRiconosci::mnuLiv_Click(int Index)
     if (Index < 1 || Index > static_cast<int>(c_.mnuLiv.size())) return;
     for (int i = 0; i < static_cast<int>(c_.mnuLiv.size()); ++i) c_.mnuLiv[i]->setChecked(i + 1 == Index);
     Livello = static_cast<std::int16_t>(Index);
-    if (Frame1) Frame1->setVisible(Index >= LivelloPronomi);
+    if (Pronomi.Frame1) Pronomi.Frame1->setVisible(Index >= LivelloPronomi);
     PercorsoLista = PercorsoLivello();
     CaricaLista();
     CaricaFrase();
 }
 
-Form2::Form2(Programma& programma, QObject* parent) : Form2(programma, ProgettoDi("Form2"), parent) {}
-
-Form2::Form2(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
-    : FinestraRiconosci(programma, progetto, RiconosciForm2(), parent)
+Form2::Form2(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraRiconosci(programma, progetto, RiconosciForm2())
 {
 }
 
-Form4::Form4(Programma& programma, QObject* parent) : Form4(programma, ProgettoDi("Form4"), parent) {}
-
-Form4::Form4(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
-    : FinestraRiconosci(programma, progetto, RiconosciForm4(), parent)
+Form4::Form4(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraRiconosci(programma, progetto, RiconosciForm4())
 {
 }

@@ -8,23 +8,28 @@
 #include <optional>
 
 struct ProgettoRiconosci {
-    QString istruzione;      // Label1
+    QString istruzione{};      // Label1
     int ruolo = 0;           // the role of the right word
     Colore coloreGiusto = 0; // background of the right word
     int left = 0;            // Label3(0)
     int top = 0;
     double punti = 15.75;
-    std::optional<ProgettoPronomi> pronomi; // the pronoun frame, shown from level 3 on
+    std::optional<ProgettoPronomi> pronomi{}; // the pronoun frame, shown from level 3 on
     int altezzaBarra = 0;                   // status bar height set at activation (0: as designed)
+    VarianteFrase variante;
 };
 
 class FinestraRiconosci : public FinestraFrase {
     Q_OBJECT
 public:
-    FinestraRiconosci(Programma& programma, const ProgettoFinestra& progetto, ProgettoRiconosci riconosci,
-                      QObject* parent = nullptr);
+    FinestraRiconosci(Programma& programma, const ProgettoFinestra& progetto, ProgettoRiconosci riconosci);
 
-    Etichetta* Label1 = nullptr;
+    struct Controlli {
+        Etichetta* Label1 = nullptr;
+    };
+    const Controlli& controlli() const { return c2_; }
+    // Form4's pronoun buttons.
+    PannelloPronomi Pronomi;
 
     void mnuLiv_Click(int Index) override;
     void Label3_Click(int Index) override;
@@ -34,28 +39,24 @@ public:
 
 protected:
     void CreaControlliEsercizio() override;
-    void DistruggiControlliEsercizio() override;
     void Attivazione() override;
     void SottintesoNominato(int persona) override;
 
 private:
-    void DisabilitaParole();
-
     ProgettoRiconosci riconosci_;
+    Controlli c2_;
 };
 
 // "riconosci il predicato".
 class Form2 : public FinestraRiconosci {
     Q_OBJECT
 public:
-    explicit Form2(Programma& programma, QObject* parent = nullptr);
-    Form2(Programma& programma, const ProgettoFinestra& progetto, QObject* parent = nullptr);
+    Form2(Programma& programma, const ProgettoFinestra& progetto);
 };
 
 // "riconosci il soggetto".
 class Form4 : public FinestraRiconosci {
     Q_OBJECT
 public:
-    explicit Form4(Programma& programma, QObject* parent = nullptr);
-    Form4(Programma& programma, const ProgettoFinestra& progetto, QObject* parent = nullptr);
+    Form4(Programma& programma, const ProgettoFinestra& progetto);
 };

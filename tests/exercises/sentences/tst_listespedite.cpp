@@ -1,6 +1,6 @@
 // Every list shipped with the program, read with the program's own readers: the roles each
-// exercise allows, the parts each line must hold, the number of lines, no line twice, and the
-// pair list's records.
+// exercise allows, the parts each line must hold, the number of lines, no line twice, the pair
+// list's records, and the figures that keep the lists from being answered by position alone.
 #include "exercises/pairs/listacoppie.h"
 #include "exercises/sentences/finestrafrase.h"
 #include "exercises/sentences/rigafrase.h"
@@ -12,6 +12,8 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const QString Cartella = QStringLiteral(FRASOLINO_CARTELLA_LISTE);
@@ -22,6 +24,35 @@ enum Regola {
     SempreSottinteso = 2,   // an implied subject in every line
     UnaPartePerRuolo = 4,   // no role twice in a line
 };
+
+// What a line is counted for in the figures of a list.
+enum Figura {
+    RuoloInFondo,            // its last part has the role
+    NonSoggettoVerboOggetto, // its parts are not just subject, predicate, object in this order
+    ConRuolo,                // one of its parts has the role
+    SoggettoDopo,            // a shown subject comes after a part of another role
+};
+
+bool Conta(Figura figura, int ruolo, const RigaFrase& r)
+{
+    auto ruoloDi = [](const ParteFrase& p) { return p.ruolo ? p.ruolo->toInt() : -1; };
+    switch (figura) {
+    case RuoloInFondo: return !r.parti.empty() && ruoloDi(r.parti.back()) == ruolo;
+    case NonSoggettoVerboOggetto:
+        return r.parti.size() != 3 || ruoloDi(r.parti[0]) != 0 || ruoloDi(r.parti[1]) != 1 || ruoloDi(r.parti[2]) != 2;
+    case ConRuolo:
+        return std::any_of(r.parti.begin(), r.parti.end(), [&](const ParteFrase& p) { return ruoloDi(p) == ruolo; });
+    case SoggettoDopo: {
+        bool altraPrima = false;
+        for (const ParteFrase& p : r.parti) {
+            if (ruoloDi(p) != 0) altraPrima = true;
+            else if (!p.sottinteso && altraPrima) return true;
+        }
+        return false;
+    }
+    }
+    return false;
+}
 
 QStringList RigheNonVuote(const QString& percorso)
 {
@@ -41,6 +72,8 @@ private slots:
     void ogniListaNelTest();
     void liste_data();
     void liste();
+    void figure_data();
+    void figure();
     void coppie();
     void formatoDeiFile();
 };
@@ -125,7 +158,7 @@ void TestListeSpedite::liste()
                 QVERIFY2(ruolo == 0, qPrintable("implied part that is not the subject: " + dove));
                 bool gruppo = false;
                 for (int persona = 1; persona <= 6; ++persona)
-                    gruppo = gruppo || FinestraFrase::PronomeDellaPersona(p.pronome, persona);
+                    gruppo = gruppo || PannelloPronomi::PronomeDellaPersona(p.pronome, persona);
                 QVERIFY2(gruppo, qPrintable("implied subject no button names: " + dove));
             } else {
                 QVERIFY2(!p.testo.isEmpty(), qPrintable("empty part: " + dove));
@@ -144,6 +177,56 @@ void TestListeSpedite::liste()
         if (regole & SempreSottinteso) QVERIFY2(r.ConSottinteso, qPrintable("no implied subject: " + dove));
         if (regole & UnaPartePerRuolo) QVERIFY2(!ripetuto, qPrintable("a role twice: " + dove));
     }
+}
+
+// Shares of lines: the file's own complement last in at most half of its lines, the object
+// exercise not always subject-predicate-object, the reviews reviewing every complement seen so
+// far, and the subject not always first from level 4 on.
+void TestListeSpedite::figure_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("figura");
+    QTest::addColumn<int>("ruolo");
+    QTest::addColumn<int>("percentualeMinima");
+    QTest::addColumn<int>("percentualeMassima");
+    QTest::addColumn<int>("righeMinime");
+
+    const char* complementi[] = {"specificazione", "termine", "causa", "mezzo", "compagnia", "luogo", "modo", "tempo"};
+    for (int ruolo = 3; ruolo <= 10; ++ruolo)
+        QTest::newRow(qPrintable(QString("%1 last").arg(complementi[ruolo - 3])))
+            << QString("complementi/%1.txt").arg(complementi[ruolo - 3]) << int(RuoloInFondo) << ruolo << 0 << 50 << 0;
+    QTest::newRow("oggetto not S-V-O") << "complementi/oggetto.txt" << int(NonSoggettoVerboOggetto) << -1 << 20 << 100
+                                       << 0;
+    for (int i = 1; i <= 8; ++i) {
+        const QString file = QString("complementi/ripasso%1.txt").arg(i);
+        QTest::newRow(qPrintable(QString("ripasso%1 newest").arg(i))) << file << int(ConRuolo) << i + 2 << 0 << 60 << 0;
+        for (int ruolo = 2; ruolo < i + 2; ++ruolo)
+            QTest::newRow(qPrintable(QString("ripasso%1 role %2").arg(i).arg(ruolo)))
+                << file << int(ConRuolo) << ruolo << 0 << 100 << 5;
+    }
+    for (int i = 4; i <= 6; ++i)
+        QTest::newRow(qPrintable(QString("liv%1 subject later").arg(i)))
+            << QString("Riconoscisoggettopredicato/liv%1.txt").arg(i) << int(SoggettoDopo) << 0 << 25 << 100 << 0;
+}
+
+void TestListeSpedite::figure()
+{
+    QFETCH(QString, file);
+    QFETCH(int, figura);
+    QFETCH(int, ruolo);
+    QFETCH(int, percentualeMinima);
+    QFETCH(int, percentualeMassima);
+    QFETCH(int, righeMinime);
+
+    const QStringList righe = RigheNonVuote(Cartella + "/" + file);
+    QVERIFY(!righe.isEmpty());
+    qsizetype contate = 0;
+    for (const QString& riga : righe)
+        if (Conta(Figura(figura), ruolo, LeggiRigaFrase(riga))) ++contate;
+    const QString misura = QString("%1 of %2 lines").arg(contate).arg(righe.size());
+    QVERIFY2(contate * 100 >= righe.size() * percentualeMinima, qPrintable(misura));
+    QVERIFY2(contate * 100 <= righe.size() * percentualeMassima, qPrintable(misura));
+    QVERIFY2(contate >= righeMinime, qPrintable(misura));
 }
 
 void TestListeSpedite::coppie()

@@ -1,8 +1,11 @@
 // "riconosci il predicato" (Form2) and "riconosci il soggetto" (Form4) as a learner meets them:
 // the sentence on screen, clicks on its words, the level menu and its lock, the pronoun buttons
 // of Form4, and a list without any sentence.
+#include "suite.h"
 #include "ambiente.h"
+#include "app/formmenu.h"
 #include "exercises/sentences/finestrariconosci.h"
+#include "frame/finestraesercizio.h"
 
 #include <QtTest>
 
@@ -17,12 +20,8 @@ struct Prova {
     {
         a.Scrivi(CartellaLivelli + "liv1.txt", livello1);
         for (int i = 0; i < altri.size(); ++i) a.Scrivi(CartellaLivelli + QString("liv%1.txt").arg(i + 2), altri[i]);
-        a.programma->Semina(7);
-        if (nome == "Form2")
-            f = std::make_unique<Form2>(*a.programma);
-        else
-            f = std::make_unique<Form4>(*a.programma);
-        f->Mostra();
+        a.p->Semina(7);
+        f = a.Apri<FinestraRiconosci>(nome);
     }
     ~Prova()
     {
@@ -33,18 +32,18 @@ struct Prova {
     void Frase(const QByteArray& righe)
     {
         a.Scrivi(CartellaLivelli + "liv1.txt", righe);
-        f->PercorsoLista = a.cartella.filePath(CartellaLivelli + "liv1.txt");
+        f->PercorsoLista = a.cartellaProgramma.filePath(CartellaLivelli + "liv1.txt");
         f->CaricaLista();
         f->CaricaFrase();
     }
 
-    void Clic(int indice) { QTest::mouseClick(&f->Label3(indice), Qt::LeftButton); }
-    void Pronome(int indice) { QTest::mouseClick(&f->Command1(indice), Qt::LeftButton); }
+    void Clic(int indice) { QTest::mouseClick(&f->Parole.Label3(indice), Qt::LeftButton); }
+    void Pronome(int indice) { QTest::mouseClick(&f->Pronomi.Command1(indice), Qt::LeftButton); }
     // Solves the sentence on screen by clicking its first label with the window's role.
     void Risolvi(int ruolo)
     {
-        for (int i = 0; i <= f->Label3.UBound(); ++i) {
-            if (f->Label3(i).isVisible() && RuoloIniziale(f->Label3(i).Tag()) == ruolo) {
+        for (int i = 0; i <= f->Parole.Label3.UBound(); ++i) {
+            if (f->Parole.Label3(i).isVisible() && RuoloIniziale(f->Parole.Label3(i).Tag()) == ruolo) {
                 Clic(i);
                 return;
             }
@@ -54,10 +53,10 @@ struct Prova {
 
     const ModelloGriglia& Griglia() const { return f->cornice().Griglia->Modello(); }
     BarraStato& Barra() const { return *f->cornice().StatusBar1; }
-    int Ruolo() const { return dynamic_cast<Form2*>(f.get()) ? 1 : 0; }
+    int Ruolo() const { return dynamic_cast<Form2*>(f) ? 1 : 0; }
 
-    AmbienteProva a;
-    std::unique_ptr<FinestraRiconosci> f;
+    Ambiente a;
+    FinestraRiconosci* f = nullptr;
 };
 
 QStringList Sbagliati(const ServiziFinti& s)
@@ -122,17 +121,17 @@ void TestRiconosci::apertura()
     QFETCH(int, livelli);
     Prova p(nome, "il cane#0#abbaia#1#\r\n");
     FinestraRiconosci& f = *p.f;
-    QCOMPARE(f.Label1->Caption(), istruzione);
-    QCOMPARE(QPoint(f.Label3(0).Left(), f.Label3(0).Top()), prima);
-    QCOMPARE(f.Label3.Count(), 2);
-    QCOMPARE(f.Label3(0).Caption(), QString("Il cane "));
-    QCOMPARE(f.Label3(1).Caption(), QString("abbaia "));
-    QCOMPARE(f.Label3(0).Tag(), QString("0"));
-    QCOMPARE(f.Label3(1).Tag(), QString("1"));
-    QCOMPARE(f.Label3(1).Left(), f.Label3(0).Left() + f.Label3(0).Width());
-    QCOMPARE(f.Label3(1).Top(), f.Label3(0).Top());
-    QVERIFY(f.Label3(1).isVisible());
-    QCOMPARE(f.Label3(1).BackColor(), Colore(0xFFFFFF));
+    QCOMPARE(f.controlli().Label1->Caption(), istruzione);
+    QCOMPARE(QPoint(f.Parole.Label3(0).Left(), f.Parole.Label3(0).Top()), prima);
+    QCOMPARE(f.Parole.Label3.Count(), 2);
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("Il cane "));
+    QCOMPARE(f.Parole.Label3(1).Caption(), QString("abbaia "));
+    QCOMPARE(f.Parole.Label3(0).Tag(), QString("0"));
+    QCOMPARE(f.Parole.Label3(1).Tag(), QString("1"));
+    QCOMPARE(f.Parole.Label3(1).Left(), f.Parole.Label3(0).Left() + f.Parole.Label3(0).Width());
+    QCOMPARE(f.Parole.Label3(1).Top(), f.Parole.Label3(0).Top());
+    QVERIFY(f.Parole.Label3(1).isVisible());
+    QCOMPARE(f.Parole.Label3(1).BackColor(), Colore(0xFFFFFF));
     QCOMPARE(f.Livello, 1);
     QVERIFY(f.PercorsoLista.endsWith("Riconoscisoggettopredicato/liv1.txt"));
     QCOMPARE(int(f.cornice().mnuLiv.size()), livelli);
@@ -141,27 +140,27 @@ void TestRiconosci::apertura()
     QVERIFY(f.cornice().mnuLivelli->Bloccato());
     QVERIFY(!f.cornice().mnuLivelli->Utilizzabile());
     QCOMPARE(f.CaptionsLabel3(), QString("Il cane abbaia "));
-    QCOMPARE(p.a.programma->IndiceFrase, 1);
+    QCOMPARE(p.a.p->IndiceFrase, 1);
     if (nome == "Form4") {
-        QVERIFY(f.Frame1);
-        QVERIFY(!f.Frame1->isVisible());
+        QVERIFY(f.Pronomi.Frame1);
+        QVERIFY(!f.Pronomi.Frame1->isVisible());
         QCOMPARE(f.TestoFrase, QString("Il cane abbaia "));
         const QStringList captions = {"io", "tu", "egli - esso - ella - essa ", "noi", "voi", "essi - esse - loro"};
         const QList<QRect> posti = {{240, 360, 1215, 375},  {1920, 360, 1215, 375}, {3480, 360, 4815, 375},
                                     {240, 840, 1215, 375},  {1920, 840, 1215, 375}, {3480, 840, 4815, 375}};
-        QCOMPARE(f.Command1.Count(), 6);
+        QCOMPARE(f.Pronomi.Command1.Count(), 6);
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(f.Command1(i).Caption(), captions[i]);
-            const QRect r(f.Command1(i).Left(), f.Command1(i).Top(), f.Command1(i).Width(), f.Command1(i).Height());
+            QCOMPARE(f.Pronomi.Command1(i).Caption(), captions[i]);
+            const QRect r(f.Pronomi.Command1(i).Left(), f.Pronomi.Command1(i).Top(), f.Pronomi.Command1(i).Width(), f.Pronomi.Command1(i).Height());
             // Twips land on whole pixels.
             QVERIFY2(qAbs(r.left() - posti[i].left()) < 15 && qAbs(r.top() - posti[i].top()) < 15 &&
                          qAbs(r.width() - posti[i].width()) < 15 && qAbs(r.height() - posti[i].height()) < 15,
                      qPrintable(QString("button %1").arg(i)));
         }
-        QCOMPARE(f.Frame1->Caption(), QString("Soggetto sottinteso"));
+        QCOMPARE(f.Pronomi.Frame1->Caption(), QString("Soggetto sottinteso"));
     } else {
-        QVERIFY(!f.Frame1);
-        QCOMPARE(f.Command1.Count(), 0);
+        QVERIFY(!f.Pronomi.Frame1);
+        QCOMPARE(f.Pronomi.Command1.Count(), 0);
     }
     QVERIFY(p.a.servizi->messaggi.empty());
 }
@@ -185,22 +184,22 @@ void TestRiconosci::aCapoAlLimite()
     Prova p(nome, "il cane#0#abbaia#1#\r\n");
     FinestraRiconosci& f = *p.f;
     const int limite = LimiteACapo(f.Width());
-    const int larghezze = f.Label3(0).Width() + f.Label3(1).Width();
+    const int larghezze = f.Parole.Label3(0).Width() + f.Parole.Label3(1).Width();
     // Smallest whole-pixel left at which the second label's right edge reaches the limit.
     int left = ((limite - larghezze + 14) / 15) * 15;
     if (!alLimite) left -= 15;
-    f.Label3(0).setLeft(left);
-    QCOMPARE(f.Label3(0).Left(), left);
+    f.Parole.Label3(0).setLeft(left);
+    QCOMPARE(f.Parole.Label3(0).Left(), left);
     f.CaricaFrase();
-    QCOMPARE(f.Label3(0).Left(), left); // the first label never moves
-    const int destra = left + f.Label3(0).Width() + f.Label3(1).Width();
+    QCOMPARE(f.Parole.Label3(0).Left(), left); // the first label never moves
+    const int destra = left + f.Parole.Label3(0).Width() + f.Parole.Label3(1).Width();
     QCOMPARE(destra >= limite, alLimite);
     if (alLimite) {
-        QCOMPARE(f.Label3(1).Left(), left);
-        QCOMPARE(f.Label3(1).Top(), f.Label3(0).Top() + 2 * f.Label3(1).Height());
+        QCOMPARE(f.Parole.Label3(1).Left(), left);
+        QCOMPARE(f.Parole.Label3(1).Top(), f.Parole.Label3(0).Top() + 2 * f.Parole.Label3(1).Height());
     } else {
-        QCOMPARE(f.Label3(1).Left(), left + f.Label3(0).Width());
-        QCOMPARE(f.Label3(1).Top(), f.Label3(0).Top());
+        QCOMPARE(f.Parole.Label3(1).Left(), left + f.Parole.Label3(0).Width());
+        QCOMPARE(f.Parole.Label3(1).Top(), f.Parole.Label3(0).Top());
     }
 }
 
@@ -218,24 +217,24 @@ void TestRiconosci::primaParteSottintesa()
     QFETCH(QString, didascalia);
     Prova p(nome, "[io]#0#mangio#1#la mela#2#\r\n");
     FinestraRiconosci& f = *p.f;
-    QVERIFY(!f.Label3(0).isVisible());
-    QCOMPARE(f.Label3(0).Width(), 0);
-    QVERIFY(!f.Label3(0).AutoSize());
-    QCOMPARE(f.Label3(0).Caption(), didascalia);
-    QCOMPARE(f.Label3(1).Caption(), QString("mangio ")); // not upper-cased
-    QCOMPARE(f.Label3(1).Left(), f.Label3(0).Left());
-    QCOMPARE(f.Label3(1).Top(), f.Label3(0).Top());
-    QCOMPARE(f.Label3(2).Left(), f.Label3(1).Left() + f.Label3(1).Width());
+    QVERIFY(!f.Parole.Label3(0).isVisible());
+    QCOMPARE(f.Parole.Label3(0).Width(), 0);
+    QVERIFY(!f.Parole.Label3(0).AutoSize());
+    QCOMPARE(f.Parole.Label3(0).Caption(), didascalia);
+    QCOMPARE(f.Parole.Label3(1).Caption(), QString("mangio ")); // not upper-cased
+    QCOMPARE(f.Parole.Label3(1).Left(), f.Parole.Label3(0).Left());
+    QCOMPARE(f.Parole.Label3(1).Top(), f.Parole.Label3(0).Top());
+    QCOMPARE(f.Parole.Label3(2).Left(), f.Parole.Label3(1).Left() + f.Parole.Label3(1).Width());
     QCOMPARE(f.ConSottinteso, true);
     QCOMPARE(f.Sottinteso, QString("io"));
     // The next sentence gives the first label its own size again.
     p.Frase("il cane#0#abbaia#1#\r\n");
-    QVERIFY(f.Label3(0).isVisible());
-    QVERIFY(f.Label3(0).AutoSize());
-    QVERIFY(f.Label3(0).Width() > 0);
-    QCOMPARE(f.Label3(0).Caption(), QString("Il cane "));
+    QVERIFY(f.Parole.Label3(0).isVisible());
+    QVERIFY(f.Parole.Label3(0).AutoSize());
+    QVERIFY(f.Parole.Label3(0).Width() > 0);
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("Il cane "));
     QCOMPARE(f.ConSottinteso, false);
-    QCOMPARE(f.Sottinteso, QString("io")); // kept from the line before
+    QCOMPARE(f.Sottinteso, QString()); // nothing left from the line before
 }
 
 void TestRiconosci::parteMoltoLunga()
@@ -243,38 +242,38 @@ void TestRiconosci::parteMoltoLunga()
     const QString lunga = "per tutto il lungo pomeriggio d'estate sotto il grande albero del giardino della nonna";
     Prova p("Form4", ("il bambino#0#legge#1#" + lunga + "#10#\r\n").toUtf8());
     FinestraRiconosci& f = *p.f;
-    QCOMPARE(f.Label3.Count(), 3);
+    QCOMPARE(f.Parole.Label3.Count(), 3);
     const int limite = LimiteACapo(f.Width());
-    QCOMPARE(f.Label3(2).Caption(), lunga + " ");
-    QVERIFY(f.Label3(2).Width() > limite - f.Label3(0).Left()); // never cut
-    QCOMPARE(f.Label3(2).Left(), f.Label3(0).Left());
-    QCOMPARE(f.Label3(2).Top(), f.Label3(1).Top() + 2 * f.Label3(2).Height());
+    QCOMPARE(f.Parole.Label3(2).Caption(), lunga + " ");
+    QVERIFY(f.Parole.Label3(2).Width() > limite - f.Parole.Label3(0).Left()); // never cut
+    QCOMPARE(f.Parole.Label3(2).Left(), f.Parole.Label3(0).Left());
+    QCOMPARE(f.Parole.Label3(2).Top(), f.Parole.Label3(1).Top() + 2 * f.Parole.Label3(2).Height());
 }
 
 void TestRiconosci::etichettePrecedentiTolte()
 {
     Prova p("Form2", "il gatto#0#mangia#1#il topo#2#\r\n");
     FinestraRiconosci& f = *p.f;
-    QCOMPARE(f.Label3.Count(), 3);
-    QPointer<Etichetta> vecchia1 = &f.Label3(1);
-    QPointer<Etichetta> vecchia2 = &f.Label3(2);
-    QPointer<Etichetta> prima = &f.Label3(0);
+    QCOMPARE(f.Parole.Label3.Count(), 3);
+    QPointer<Etichetta> vecchia1 = &f.Parole.Label3(1);
+    QPointer<Etichetta> vecchia2 = &f.Parole.Label3(2);
+    QPointer<Etichetta> prima = &f.Parole.Label3(0);
     p.Clic(0); // a wrong click leaves its colour on the label
-    QCOMPARE(f.Label3(0).BackColor(), Colore(255));
+    QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(255));
     p.Frase("la mamma#0#cucina#1#\r\n");
-    QCOMPARE(f.Label3.Count(), 2);
+    QCOMPARE(f.Parole.Label3.Count(), 2);
     QVERIFY(vecchia1.isNull());
     QVERIFY(vecchia2.isNull());
-    QCOMPARE(prima.data(), &f.Label3(0));
-    QCOMPARE(f.Label3(0).BackColor(), Colore(0xFFFFFF));
-    QCOMPARE(f.Label3(1).Caption(), QString("cucina "));
+    QCOMPARE(prima.data(), &f.Parole.Label3(0));
+    QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(0xFFFFFF));
+    QCOMPARE(f.Parole.Label3(1).Caption(), QString("cucina "));
     QCOMPARE(f.CaptionsLabel3(), QString("La mamma cucina "));
     // Only the labels of the window are left on it.
     QCOMPARE(f.client()->findChildren<Etichetta*>().size(), 3); // Label1 and two word labels
     p.Frase("il sole#0#splende#1#alto#9#nel cielo#8#\r\n");
-    QCOMPARE(f.Label3.Count(), 4);
+    QCOMPARE(f.Parole.Label3.Count(), 4);
     p.Frase("piove#1#\r\n");
-    QCOMPARE(f.Label3.Count(), 1);
+    QCOMPARE(f.Parole.Label3.Count(), 1);
     QCOMPARE(f.client()->findChildren<Etichetta*>().size(), 2);
 }
 
@@ -292,10 +291,10 @@ void TestRiconosci::treClicSbagliati()
     QFETCH(int, sbagliata);
     Prova p(nome, "il cane#0#abbaia#1#\r\n");
     FinestraRiconosci& f = *p.f;
-    const QString caption = f.Label3(sbagliata).Caption();
+    const QString caption = f.Parole.Label3(sbagliata).Caption();
     for (int volta = 1; volta <= 3; ++volta) {
         p.Clic(sbagliata);
-        QCOMPARE(p.a.programma->Errati, volta);
+        QCOMPARE(p.a.p->Errati, volta);
         QCOMPARE(p.Barra().Text(2), QString("Errati %1").arg(volta));
         QCOMPARE(p.Griglia().Rows(), 1 + volta);
         QCOMPARE(p.Griglia().TextMatrix(volta, 0), QString::number(volta));
@@ -305,9 +304,9 @@ void TestRiconosci::treClicSbagliati()
         QCOMPARE(Sbagliati(*p.a.servizi).size(), volta);
     }
     QCOMPARE(p.a.servizi->suoni.size(), 3);
-    QCOMPARE(f.Label3(sbagliata).BackColor(), Colore(255));
-    QVERIFY(f.Label3(sbagliata).isEnabled());
-    QCOMPARE(p.a.programma->Esatti, 0);
+    QCOMPARE(f.Parole.Label3(sbagliata).BackColor(), Colore(255));
+    QVERIFY(f.Parole.Label3(sbagliata).isEnabled());
+    QCOMPARE(p.a.p->Esatti, 0);
     QVERIFY(!p.Barra().PannelloVisibile(3));
     QVERIFY(f.cornice().mnuLivelli->Bloccato());
 }
@@ -332,31 +331,31 @@ void TestRiconosci::giustoDopoSbagliato()
     FinestraRiconosci& f = *p.f;
     p.Clic(sbagliata);
     p.Clic(giusta);
-    QCOMPARE(p.a.programma->Esatti, 1);
-    QCOMPARE(p.a.programma->Errati, 1);
+    QCOMPARE(p.a.p->Esatti, 1);
+    QCOMPARE(p.a.p->Errati, 1);
     QCOMPARE(p.Barra().Text(1), QString("Esatti 1"));
-    QCOMPARE(f.Label3(giusta).BackColor(), Colore(colore));
-    QCOMPARE(f.Label3(sbagliata).BackColor(), Colore(255));
+    QCOMPARE(f.Parole.Label3(giusta).BackColor(), Colore(colore));
+    QCOMPARE(f.Parole.Label3(sbagliata).BackColor(), Colore(255));
     QCOMPARE(p.Griglia().Rows(), 3);
     QCOMPARE(p.Griglia().TextMatrix(2, 3), QString());
     QVERIFY(p.Barra().PannelloVisibile(3));
     QVERIFY(!f.cornice().mnuLivelli->Bloccato());
     QVERIFY(f.cornice().mnuLivelli->Utilizzabile());
-    for (int i = 0; i < f.Label3.Count(); ++i) QVERIFY(!f.Label3(i).isEnabled());
+    for (int i = 0; i < f.Parole.Label3.Count(); ++i) QVERIFY(!f.Parole.Label3(i).isEnabled());
     QCOMPARE(p.a.servizi->suoni.size(), 2);
     QVERIFY(p.a.servizi->suoni.last().contains(QRegularExpression("suoni/si[1-4]\\.wav$")));
     // The solved sentence takes no more clicks.
     p.Clic(sbagliata);
     p.Clic(giusta);
-    QCOMPARE(p.a.programma->Esatti, 1);
-    QCOMPARE(p.a.programma->Errati, 1);
+    QCOMPARE(p.a.p->Esatti, 1);
+    QCOMPARE(p.a.p->Errati, 1);
     QCOMPARE(p.Griglia().Rows(), 3);
     // "Avanti" starts the next sentence, white and open.
     p.f->StatusBar1_PanelClick(3);
     QVERIFY(!p.Barra().PannelloVisibile(3));
-    QCOMPARE(f.Label3(0).BackColor(), Colore(0xFFFFFF));
-    QCOMPARE(f.Label3(1).BackColor(), Colore(0xFFFFFF));
-    QVERIFY(f.Label3(0).isEnabled() && f.Label3(1).isEnabled());
+    QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(0xFFFFFF));
+    QCOMPARE(f.Parole.Label3(1).BackColor(), Colore(0xFFFFFF));
+    QVERIFY(f.Parole.Label3(0).isEnabled() && f.Parole.Label3(1).isEnabled());
     QVERIFY(f.cornice().mnuLivelli->Bloccato());
 }
 
@@ -378,10 +377,10 @@ void TestRiconosci::dueEtichetteDelRuolo()
     QFETCH(int, clic);
     Prova p(nome, riga + "\r\n");
     p.Clic(clic);
-    QCOMPARE(p.a.programma->Esatti, 1);
-    QCOMPARE(p.a.programma->Errati, 0);
+    QCOMPARE(p.a.p->Esatti, 1);
+    QCOMPARE(p.a.p->Errati, 0);
     QVERIFY(p.Barra().PannelloVisibile(3));
-    for (int i = 0; i < p.f->Label3.Count(); ++i) QVERIFY(!p.f->Label3(i).isEnabled());
+    for (int i = 0; i < p.f->Parole.Label3.Count(); ++i) QVERIFY(!p.f->Parole.Label3(i).isEnabled());
 }
 
 void TestRiconosci::ruoloLettoDalNumeroIniziale_data()
@@ -409,8 +408,8 @@ void TestRiconosci::ruoloLettoDalNumeroIniziale()
     QFETCH(bool, giusto);
     Prova p(nome, riga + "\r\n");
     p.Clic(clic);
-    QCOMPARE(p.a.programma->Esatti, giusto ? 1 : 0);
-    QCOMPARE(p.a.programma->Errati, giusto ? 0 : 1);
+    QCOMPARE(p.a.p->Esatti, giusto ? 1 : 0);
+    QCOMPARE(p.a.p->Errati, giusto ? 0 : 1);
 }
 
 void TestRiconosci::livelliELucchetto_data()
@@ -440,23 +439,23 @@ void TestRiconosci::livelliELucchetto()
     f.cornice().mnuLiv[3]->Scegli();
     f.mnuLiv_Click(4);
     QCOMPARE(f.Livello, 1);
-    QCOMPARE(f.Label3(0).Caption(), QString("Livello 1 "));
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("Livello 1 "));
 
     const QList<int> scelte = pronomi ? QList<int>{4, 2, 6, 3, 1} : QList<int>{4, 2, 5, 3, 1};
     for (int livello : scelte) {
         p.Risolvi(p.Ruolo());
         QVERIFY(f.cornice().mnuLivelli->Utilizzabile());
-        const int esatti = p.a.programma->Esatti;
+        const int esatti = p.a.p->Esatti;
         const int righe = p.Griglia().Rows();
         f.cornice().mnuLiv[livello - 1]->Scegli();
         QCOMPARE(f.Livello, livello);
         QCOMPARE(spunte(), QList<int>{livello});
         QVERIFY(f.PercorsoLista.endsWith(QString("Riconoscisoggettopredicato/liv%1.txt").arg(livello)));
-        QCOMPARE(f.Label3(0).Caption(), QString("Livello %1 ").arg(livello));
+        QCOMPARE(f.Parole.Label3(0).Caption(), QString("Livello %1 ").arg(livello));
         QVERIFY(f.cornice().mnuLivelli->Bloccato());
-        QCOMPARE(p.a.programma->Esatti, esatti);
+        QCOMPARE(p.a.p->Esatti, esatti);
         QCOMPARE(p.Griglia().Rows(), righe);
-        if (pronomi) QCOMPARE(f.Frame1->isVisible(), livello >= 3);
+        if (pronomi) QCOMPARE(f.Pronomi.Frame1->isVisible(), livello >= 3);
     }
     // The rows carry the level they were answered at.
     p.Risolvi(p.Ruolo());
@@ -487,10 +486,10 @@ void TestRiconosci::avantiDopoUnLivello()
     f.cornice().mnuLiv[1]->Scegli();
     // The "Avanti" panel stays beside the new sentence; it draws yet another one, unscored.
     QVERIFY(p.Barra().PannelloVisibile(3));
-    QCOMPARE(f.Label3(0).Caption(), QString("Il gatto "));
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("Il gatto "));
     f.StatusBar1_PanelClick(3);
     QVERIFY(!p.Barra().PannelloVisibile(3));
-    QCOMPARE(p.a.programma->Esatti, 1);
+    QCOMPARE(p.a.p->Esatti, 1);
     QCOMPARE(p.Griglia().Rows(), 2);
 }
 
@@ -514,26 +513,26 @@ void TestRiconosci::listaSenzaFrasi()
     QCOMPARE(p.a.servizi->messaggi[0].titolo, QString("Frasolino - 1°"));
     QCOMPARE(p.a.servizi->messaggi[0].testo, MessaggioNessunaFrase);
     QVERIFY(!f.FraseInCorso());
-    QCOMPARE(f.Label3.Count(), 1);
-    QVERIFY(!f.Label3(0).isVisible());
+    QCOMPARE(f.Parole.Label3.Count(), 1);
+    QVERIFY(!f.Parole.Label3(0).isVisible());
     QCOMPARE(f.TestoFrase, QString());
-    if (f.Frame1)
-        for (int i = 0; i < 6; ++i) QVERIFY(!f.Command1(i).isEnabled());
+    if (f.Pronomi.Frame1)
+        for (int i = 0; i < 6; ++i) QVERIFY(!f.Pronomi.Command1(i).isEnabled());
     // Another level is within reach.
     QVERIFY(f.cornice().mnuLivelli->Utilizzabile());
     f.cornice().mnuLiv[1]->Scegli();
     QVERIFY(f.FraseInCorso());
-    QCOMPARE(f.Label3(0).Caption(), QString("Il gatto "));
-    QVERIFY(f.Label3(0).isVisible());
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("Il gatto "));
+    QVERIFY(f.Parole.Label3(0).isVisible());
     QCOMPARE(p.a.servizi->messaggi.size(), size_t(1));
     // Back to level 1: the notice once more, and "Esci" still works.
     p.Risolvi(p.Ruolo());
     f.cornice().mnuLiv[0]->Scegli();
     QCOMPARE(p.a.servizi->messaggi.size(), size_t(2));
-    QCOMPARE(f.Label3.Count(), 1);
+    QCOMPARE(f.Parole.Label3.Count(), 1);
     f.mnuEsci_Click();
     QVERIFY(!f.Caricata());
-    QCOMPARE(p.a.menuMostrato, 1);
+    QVERIFY(p.a.registro().Menu().Caricata());
 }
 
 void TestRiconosci::livelloMancante_data()
@@ -551,6 +550,7 @@ void TestRiconosci::livelloMancante()
     FinestraRiconosci& f = *p.f;
     p.Risolvi(p.Ruolo());
     p.a.servizi->messaggi.clear();
+    QFile::remove(p.a.cartellaProgramma.filePath(CartellaLivelli + "liv3.txt"));
     f.cornice().mnuLiv[2]->Scegli(); // liv3.txt does not exist
     QCOMPARE(p.a.servizi->messaggi.size(), size_t(1));
     QVERIFY(p.a.servizi->messaggi[0].testo.contains("liv3.txt"));
@@ -570,8 +570,8 @@ void TestRiconosci::listaSceltaSenzaFrasi()
     p.a.servizi->fileScelti.push_back(vuota);
     f.mnuCambia_Click();
     QCOMPARE(p.a.servizi->messaggi.size(), size_t(1));
-    QCOMPARE(f.Label3.Count(), 1);
-    QVERIFY(!f.Label3(0).isVisible());
+    QCOMPARE(f.Parole.Label3.Count(), 1);
+    QVERIFY(!f.Parole.Label3(0).isVisible());
     // The "Avanti" panel draws again and says so again, once.
     f.MostraAvanti();
     f.StatusBar1_PanelClick(3);
@@ -611,23 +611,23 @@ void TestRiconosci::pronomi()
     FinestraRiconosci& f = *p.f;
     p.Clic(0);
     f.cornice().mnuLiv[2]->Scegli();
-    QVERIFY(f.Frame1->isVisible());
+    QVERIFY(f.Pronomi.Frame1->isVisible());
     QVERIFY(f.ConSottinteso);
-    QVERIFY(!f.Label3(0).isVisible());
-    const int esatti = p.a.programma->Esatti;
+    QVERIFY(!f.Parole.Label3(0).isVisible());
+    const int esatti = p.a.p->Esatti;
     const int righe = p.Griglia().Rows();
     p.Pronome(bottone);
     if (giusto) {
-        QCOMPARE(p.a.programma->Esatti, esatti + 1);
-        QCOMPARE(p.a.programma->Errati, 0);
-        QVERIFY(f.Label3(0).isVisible());
-        QCOMPARE(f.Label3(0).Caption(), rivelata);
-        QCOMPARE(f.Label3(0).BackColor(), Colore(0x80FF80));
-        QVERIFY(f.Label3(0).AutoSize());
-        QVERIFY(f.Label3(0).Width() > 0);
-        QCOMPARE(f.Command1(bottone).BackColor(), Colore(0x80FF80));
-        for (int i = 0; i < 6; ++i) QVERIFY(!f.Command1(i).isEnabled());
-        for (int i = 0; i < f.Label3.Count(); ++i) QVERIFY(!f.Label3(i).isEnabled());
+        QCOMPARE(p.a.p->Esatti, esatti + 1);
+        QCOMPARE(p.a.p->Errati, 0);
+        QVERIFY(f.Parole.Label3(0).isVisible());
+        QCOMPARE(f.Parole.Label3(0).Caption(), rivelata);
+        QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(0x80FF80));
+        QVERIFY(f.Parole.Label3(0).AutoSize());
+        QVERIFY(f.Parole.Label3(0).Width() > 0);
+        QCOMPARE(f.Pronomi.Command1(bottone).BackColor(), Colore(0x80FF80));
+        for (int i = 0; i < 6; ++i) QVERIFY(!f.Pronomi.Command1(i).isEnabled());
+        for (int i = 0; i < f.Parole.Label3.Count(); ++i) QVERIFY(!f.Parole.Label3(i).isEnabled());
         QCOMPARE(p.Griglia().Rows(), righe + 1);
         QCOMPARE(p.Griglia().TextMatrix(righe, 3), QString());
         QCOMPARE(p.Griglia().TextMatrix(righe, 2), f.TestoFrase); // the implied subject is not in it
@@ -635,12 +635,12 @@ void TestRiconosci::pronomi()
         QCOMPARE(p.Barra().Text(1), QString("Esatti %1").arg(esatti + 1));
         QVERIFY(f.cornice().mnuLivelli->Utilizzabile());
     } else {
-        QCOMPARE(p.a.programma->Errati, 1);
+        QCOMPARE(p.a.p->Errati, 1);
         QCOMPARE(p.Barra().Text(2), QString("Errati 1"));
-        QVERIFY(!f.Command1(bottone).isEnabled());
-        QCOMPARE(f.Command1(bottone).BackColor(), Colore(0xE0E0E0));
-        QCOMPARE(p.Griglia().TextMatrix(righe, 3), f.Command1(bottone).Caption());
-        QVERIFY(!f.Label3(0).isVisible());
+        QVERIFY(!f.Pronomi.Command1(bottone).isEnabled());
+        QCOMPARE(f.Pronomi.Command1(bottone).BackColor(), Colore(0xE0E0E0));
+        QCOMPARE(p.Griglia().TextMatrix(righe, 3), f.Pronomi.Command1(bottone).Caption());
+        QVERIFY(!f.Parole.Label3(0).isVisible());
         QVERIFY(f.cornice().mnuLivelli->Bloccato());
         QCOMPARE(Sbagliati(*p.a.servizi).size(), 1);
     }
@@ -652,35 +652,35 @@ void TestRiconosci::pronomeSbagliatoPoiGiusto()
     FinestraRiconosci& f = *p.f;
     p.Clic(0);
     f.cornice().mnuLiv[2]->Scegli();
-    const int verboPrima = f.Label3(1).Left();
-    QCOMPARE(verboPrima, f.Label3(0).Left());
+    const int verboPrima = f.Parole.Label3(1).Left();
+    QCOMPARE(verboPrima, f.Parole.Label3(0).Left());
     // A word click on a sentence with an implied subject is always wrong.
     p.Clic(1);
-    QCOMPARE(p.a.programma->Errati, 1);
+    QCOMPARE(p.a.p->Errati, 1);
     p.Pronome(0);
-    QCOMPARE(p.a.programma->Errati, 2);
-    QVERIFY(!f.Command1(0).isEnabled());
-    QVERIFY(f.Command1(1).isEnabled());
+    QCOMPARE(p.a.p->Errati, 2);
+    QVERIFY(!f.Pronomi.Command1(0).isEnabled());
+    QVERIFY(f.Pronomi.Command1(1).isEnabled());
     p.Pronome(1);
-    QCOMPARE(p.a.programma->Esatti, 2);
-    QCOMPARE(f.Label3(0).Caption(), QString("tu "));
-    QCOMPARE(f.Label3(0).BackColor(), Colore(0x80FF80));
+    QCOMPARE(p.a.p->Esatti, 2);
+    QCOMPARE(f.Parole.Label3(0).Caption(), QString("tu "));
+    QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(0x80FF80));
     // The words after it move right by its width.
-    QCOMPARE(f.Label3(1).Left(), verboPrima + f.Label3(0).Width());
-    QCOMPARE(f.Label3(2).Left(), f.Label3(1).Left() + f.Label3(1).Width());
+    QCOMPARE(f.Parole.Label3(1).Left(), verboPrima + f.Parole.Label3(0).Width());
+    QCOMPARE(f.Parole.Label3(2).Left(), f.Parole.Label3(1).Left() + f.Parole.Label3(1).Width());
     const int n = p.Griglia().Rows();
     QCOMPARE(p.Griglia().TextMatrix(n - 3, 3), QString("leggi "));
     QCOMPARE(p.Griglia().TextMatrix(n - 2, 3), QString("io"));
     QCOMPARE(p.Griglia().TextMatrix(n - 1, 3), QString());
     // The revealed label takes no click.
     p.Clic(0);
-    QCOMPARE(p.a.programma->Esatti, 2);
-    QCOMPARE(p.a.programma->Errati, 2);
+    QCOMPARE(p.a.p->Esatti, 2);
+    QCOMPARE(p.a.p->Errati, 2);
     // The next sentence starts every button grey and enabled again.
     f.StatusBar1_PanelClick(3);
     for (int i = 0; i < 6; ++i) {
-        QVERIFY(f.Command1(i).isEnabled());
-        QCOMPARE(f.Command1(i).BackColor(), Colore(0xE0E0E0));
+        QVERIFY(f.Pronomi.Command1(i).isEnabled());
+        QCOMPARE(f.Pronomi.Command1(i).BackColor(), Colore(0xE0E0E0));
     }
 }
 
@@ -693,17 +693,17 @@ void TestRiconosci::pronomeConSoggettoScritto()
     QVERIFY(!f.ConSottinteso);
     p.Pronome(3);
     p.Pronome(3);
-    QCOMPARE(p.a.programma->Errati, 2);
+    QCOMPARE(p.a.p->Errati, 2);
     QCOMPARE(p.Barra().Text(2), QString("Errati 2"));
-    QCOMPARE(f.Command1(3).BackColor(), Colore(255));
-    QVERIFY(f.Command1(3).isEnabled());
+    QCOMPARE(f.Pronomi.Command1(3).BackColor(), Colore(255));
+    QVERIFY(f.Pronomi.Command1(3).isEnabled());
     const int n = p.Griglia().Rows();
     QCOMPARE(p.Griglia().TextMatrix(n - 1, 3), QString("noi"));
     QCOMPARE(p.Griglia().TextMatrix(n - 2, 3), QString("noi"));
     QCOMPARE(Sbagliati(*p.a.servizi).size(), 2);
     // The written subject is still the answer.
     p.Clic(0);
-    QCOMPARE(p.a.programma->Esatti, 2);
+    QCOMPARE(p.a.p->Esatti, 2);
 }
 
 void TestRiconosci::riflussoControLaLarghezzaIntera()
@@ -721,22 +721,22 @@ void TestRiconosci::riflussoControLaLarghezzaIntera()
         p.a.Scrivi(CartellaLivelli + "liv3.txt", riga + "\r\n");
         f.CaricaLista();
         f.CaricaFrase();
-        const int n = f.Label3.Count();
-        int totale = f.Label3(0).Left();
-        for (int i = 1; i < n; ++i) totale += f.Label3(i).Width();
-        const bool dueRighe = f.Label3(n - 1).Top() > f.Label3(1).Top();
+        const int n = f.Parole.Label3.Count();
+        int totale = f.Parole.Label3(0).Left();
+        for (int i = 1; i < n; ++i) totale += f.Parole.Label3(i).Width();
+        const bool dueRighe = f.Parole.Label3(n - 1).Top() > f.Parole.Label3(1).Top();
         // the revealed pronoun is narrower than two of these words
-        if (dueRighe && totale + 2 * f.Label3(1).Width() < f.Width()) trovata = true;
+        if (dueRighe && totale + 2 * f.Parole.Label3(1).Width() < f.Width()) trovata = true;
     }
     QVERIFY(trovata);
     p.Pronome(3);
-    QCOMPARE(p.a.programma->Errati, 0);
-    const int n = f.Label3.Count();
+    QCOMPARE(p.a.p->Errati, 0);
+    const int n = f.Parole.Label3.Count();
     for (int i = 1; i < n; ++i) {
-        QCOMPARE(f.Label3(i).Top(), f.Label3(0).Top());
-        QCOMPARE(f.Label3(i).Left(), f.Label3(i - 1).Left() + f.Label3(i - 1).Width());
+        QCOMPARE(f.Parole.Label3(i).Top(), f.Parole.Label3(0).Top());
+        QCOMPARE(f.Parole.Label3(i).Left(), f.Parole.Label3(i - 1).Left() + f.Parole.Label3(i - 1).Width());
     }
-    QVERIFY(f.Label3(n - 1).Left() + f.Label3(n - 1).Width() < f.Width());
+    QVERIFY(f.Parole.Label3(n - 1).Left() + f.Parole.Label3(n - 1).Width() < f.Width());
 }
 
 void TestRiconosci::cursore_data()
@@ -753,22 +753,17 @@ void TestRiconosci::cursore()
 {
     QFETCH(QString, nome);
     QFETCH(bool, diSistema);
-    AmbienteProva a;
+    Ambiente a;
     a.Scrivi(CartellaLivelli + "liv1.txt", "il gatto#0#mangia#1#il topo#2#\r\n");
-    a.programma->CursoreDiSistema = diSistema;
-    std::unique_ptr<FinestraRiconosci> f;
-    if (nome == "Form2")
-        f = std::make_unique<Form2>(*a.programma);
-    else
-        f = std::make_unique<Form4>(*a.programma);
-    f->Mostra();
+    a.p->CursoreDiSistema = diSistema;
+    FinestraRiconosci* f = a.Apri<FinestraRiconosci>(nome);
     f->StatusBar1_PanelClick(3); // nothing: the panel is hidden
     f->MostraAvanti();
     f->StatusBar1_PanelClick(3); // a later sentence
-    for (int i = 0; i < f->Label3.Count(); ++i) QCOMPARE(f->Label3(i).HaPuntatorePersonale(), !diSistema);
-    for (int i = 0; i < f->Command1.Count(); ++i) QCOMPARE(f->Command1(i).HaPuntatorePersonale(), !diSistema);
+    for (int i = 0; i < f->Parole.Label3.Count(); ++i) QCOMPARE(f->Parole.Label3(i).HaPuntatorePersonale(), !diSistema);
+    for (int i = 0; i < f->Pronomi.Command1.Count(); ++i) QCOMPARE(f->Pronomi.Command1(i).HaPuntatorePersonale(), !diSistema);
     f->Scarica();
 }
 
-QTEST_MAIN(TestRiconosci)
+FRASOLINO_TEST(TestRiconosci);
 #include "tst_riconosci.moc"

@@ -1,26 +1,16 @@
 #pragma once
-// A program folder of its own for each test case: a Programma on scripted services, the sentence
-// lists the windows load by default, and windows that count the next-item calls the frame makes.
-#include "core/programma.h"
+// The frame on its own: the shared fixture with small lists of known sentences and pairs, and
+// windows that only count the next items the frame asks for.
+#include "ambiente.h"
+#include "app/progettifinestre.h"
 #include "exercises/pairs/finestracoppie.h"
 #include "frame/finestrafrasi.h"
-#include "servizifinti.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
-class AmbienteProva {
-public:
+struct AmbienteProva : Ambiente {
     AmbienteProva()
     {
-        auto s = std::make_unique<ServiziFinti>();
-        servizi = s.get();
-        programma = std::make_unique<Programma>(std::move(s), cartella.path(), cartella.filePath("impostazioni"));
-        programma->MessaggioTornaMenu = QStringLiteral("Vuoi tornare al menù?");
-        programma->MostraMenu = [this] { ++menuMostrato; };
         Scrivi("testifrasolino/Riconoscisoggettopredicato/liv1.txt", "Il cane#0#abbaia#1#\r\n");
         Scrivi("testifrasolino/Riconoscisoggettopredicato/liv2.txt", "Il gatto#0#dorme#1#\r\n");
         Scrivi("testifrasolino/Riconoscisoggettopredicato/sottinteso.txt", "[Io]#0#corro#1#\r\n");
@@ -28,22 +18,6 @@ public:
         Scrivi("testifrasolino/complementi/mezzo.txt", "Anna#0#scrive#1#con la penna#6#\r\n");
         Scrivi("testifrasolino/soggettopredicato/lista.txt", "\"il cane\",0,\"abbaia\",1\r\n\"il gallo\",0,\"canta\",1\r\n");
     }
-
-    // Writes bytes into the program folder, creating the folders on the way.
-    QString Scrivi(const QString& relativo, const QByteArray& byte)
-    {
-        const QString percorso = cartella.filePath(relativo);
-        QDir().mkpath(QFileInfo(percorso).path());
-        QFile f(percorso);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(byte);
-        return percorso;
-    }
-
-    QTemporaryDir cartella;
-    ServiziFinti* servizi = nullptr;
-    std::unique_ptr<Programma> programma;
-    int menuMostrato = 0;
 };
 
 // A sentence window that only counts the sentences the frame asks for.
@@ -64,7 +38,7 @@ public:
     int esercizi = 0;
 };
 
-// The window of the given name with its design, as a sentence or a pair window.
+// The frame of the window of the given name with its design, around a counting exercise.
 inline std::unique_ptr<FinestraEsercizio> CreaFinestra(Programma& p, const QString& nome)
 {
     const ProgettoFinestra* progetto = Progetto(nome);

@@ -1,6 +1,9 @@
 #pragma once
-// A fresh program for one test: its own program folder and settings root (temporary folders),
-// scripted services, a fixed seed, and a record of the program's end.
+// The one fixture of the tests: a fresh program with its own program folder and settings root
+// (temporary folders), scripted services, a fixed seed, the shipped lists copied into the program
+// folder, and the windows made as the program makes them (the launcher's registry).
+#include "app/registro.h"
+#include "frame/finestraesercizio.h"
 #include "core/impostazioni.h"
 #include "core/programma.h"
 #include "servizifinti.h"
@@ -17,7 +20,8 @@ struct Ambiente {
     QTemporaryDir radice;
     ServiziFinti* servizi = nullptr; // owned by p
     std::unique_ptr<Programma> p;
-    int fini = 0; // times the program was ended
+    int fini = 0;          // times the program was ended
+    int menuMostrato = 0;  // times an exercise window asked for the menu (without a registry)
 
     explicit Ambiente(const QString& radiceImpostazioni = QString())
     {
@@ -28,11 +32,42 @@ struct Ambiente {
         p->Semina(20240607);
         p->MessaggioTornaMenu = QStringLiteral("Vuoi tornare al menù?");
         p->finestre().FineProgramma = [this] { ++fini; };
+        p->MostraMenu = [this] { ++menuMostrato; };
         CopiaCartella(QStringLiteral(FRASOLINO_DATI_SORGENTE "/testifrasolino"),
                       cartellaProgramma.filePath(QStringLiteral("testifrasolino")));
     }
+    ~Ambiente()
+    {
+        registro_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
-    // The shipped sentence lists, so that the exercise windows find their lists.
+    // The program's windows; from the first call on, the menu is shown as the program shows it.
+    RegistroFinestre& registro()
+    {
+        if (!registro_) registro_ = std::make_unique<RegistroFinestre>(*p);
+        return *registro_;
+    }
+    // The exercise window of the given name, opened through the registry.
+    template <class F = FinestraEsercizio>
+    F* Apri(const QString& nome)
+    {
+        Finestra* f = registro().Esercizio(nome);
+        if (f) f->Mostra();
+        return dynamic_cast<F*>(f);
+    }
+
+    // Writes bytes into the program folder, creating the folders on the way; returns the path.
+    QString Scrivi(const QString& relativo, const QByteArray& byte) const
+    {
+        const QString percorso = cartellaProgramma.filePath(relativo);
+        QDir().mkpath(QFileInfo(percorso).path());
+        QFile f(percorso);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(byte);
+        return percorso;
+    }
+
     static void CopiaCartella(const QString& da, const QString& a)
     {
         QDir().mkpath(a);
@@ -62,6 +97,9 @@ struct Ambiente {
     }
 
     QByteArray FileImpostazioniLetto() const { return Leggi(FileImpostazioni(*p)); }
+
+private:
+    std::unique_ptr<RegistroFinestre> registro_;
 };
 
 // Lets the windows unloaded in the last step really go (their widgets are deleted later).
