@@ -2,6 +2,8 @@
 // sentence goes on and what a right placement earns.
 #include "exercises/sentences/regolecomplementi.h"
 
+#include "suite.h"
+
 #include <QtTest>
 
 using namespace complementi;
@@ -130,5 +132,5 @@ void TestRegoleComplementi::premio()
     QCOMPARE(PremioGiusto(punteggio, aiutoUsato, seguito), (Premio{punto, suono}));
 }
 
-QTEST_GUILESS_MAIN(TestRegoleComplementi)
+FRASOLINO_TEST(TestRegoleComplementi);
 #include "tst_regolecomplementi.moc"
