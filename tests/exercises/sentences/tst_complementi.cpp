@@ -106,6 +106,8 @@ private slots:
     void rigaSenzaParti();
     void vociDelMenu_data();
     void vociDelMenu();
+    void puntatore_data();
+    void puntatore();
 };
 
 void TestComplementi::frase_data()
@@ -347,6 +349,30 @@ void TestComplementi::vociDelMenu()
     const QString riga = testo.split('\n').at(a.p->IndiceFrase - 1);
     QCOMPARE(LeggiRigaFrase(riga).TestoFrase, f->TestoFrase);
     QVERIFY(a.servizi->messaggi.empty());
+    f->Scarica();
+}
+
+void TestComplementi::puntatore_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<bool>("diSistema");
+    for (const char* f : {"Form5", "Form7", "Form11", "Form14"}) {
+        QTest::addRow("%s, hand", f) << QString(f) << false;
+        QTest::addRow("%s, system pointer", f) << QString(f) << true;
+    }
+}
+
+void TestComplementi::puntatore()
+{
+    QFETCH(QString, finestra);
+    QFETCH(bool, diSistema);
+    Ambiente a;
+    a.p->CursoreDiSistema = diSistema;
+    a.p->NumeroComplemento = 9;
+    a.p->FileEsercizio = a.Scrivi("testifrasolino/complementi/prova.txt", "Il cane#0#abbaia#1#\n");
+    auto* f = a.Apri<FinestraComplementi>(finestra);
+    for (const Etichetta& e : f->Parole.Label3) QCOMPARE(e.HaPuntatorePersonale(), !diSistema);
+    for (const Bottone& b : f->Pronomi.Command1) QCOMPARE(b.HaPuntatorePersonale(), !diSistema);
     f->Scarica();
 }
 
