@@ -1,6 +1,7 @@
 #include "avvio.h"
 
 #include "app/formavvio.h"
+#include "core/immagini.h"
 #include "core/impostazioni.h"
 #include "core/programma.h"
 #include "app/registro.h"
@@ -21,6 +22,8 @@ Sessione::~Sessione()
 
 std::unique_ptr<Sessione> AvviaProgramma(Programma& p, const QString& nomeBlocco)
 {
+    // Every window, message box and dialog of the program shows its icon.
+    QApplication::setWindowIcon(IconaProgramma(p));
     auto s = std::make_unique<Sessione>();
     s->blocco = std::make_unique<BloccoIstanza>(nomeBlocco);
     if (!s->blocco->Preso()) {

@@ -100,3 +100,10 @@ QPixmap ImmagineAvvio(const Programma& p)
     if (img.isNull()) img = DisegnoAvvio();
     return img;
 }
+
+QIcon IconaProgramma(const Programma& p)
+{
+    QPixmap img = Carica(p, QStringLiteral("frasolino.png"), QSize());
+    if (img.isNull()) img = DisegnoAvvio();
+    return QIcon(img);
+}

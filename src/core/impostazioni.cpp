@@ -203,12 +203,13 @@ void LeggiImpostazioni(Programma& p)
         ImpostazioniPredefinite(p);
         return;
     }
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Five short lines are all the file holds; a file grown larger is not read past them.
+    const std::optional<QByteArray> byte = file::LeggiInizio(percorso, 5, 4096);
+    if (!byte) {
         ImpostazioniPredefinite(p);
         return;
     }
-    const auto letti = InterpretaImpostazioni(f.readAll());
+    const auto letti = InterpretaImpostazioni(*byte);
     if (letti)
         p.impostazioni = *letti;
     else

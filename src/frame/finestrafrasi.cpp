@@ -1,5 +1,6 @@
 #include "frame/finestrafrasi.h"
 
+#include "frame/limitiliste.h"
 #include "platform/file.h"
 
 FinestraFrasi::FinestraFrasi(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
@@ -42,7 +43,8 @@ void FinestraFrasi::CaricaLista()
     ListaLetta = false;
 
     const QString percorso = PercorsoInUso();
-    const std::optional<QStringList> righe = file::EsisteFile(percorso) ? file::LeggiRighe(percorso) : std::nullopt;
+    const std::optional<QStringList> righe =
+        file::EsisteFile(percorso) ? file::LeggiRighe(percorso, MassimoRighe, ByteMassimiLista) : std::nullopt;
     if (!righe) {
         programma_.servizi().MsgBox(widget(),
                                     QStringLiteral("Non riesco a leggere la lista:\n") + percorso, msg::Critical,

@@ -23,7 +23,8 @@ public:
     QString PercorsoInUso() const;
 
     // Replaces the table with the list's lines. A list that cannot be read leaves the table empty
-    // and says so once, naming the file; a list longer than the table keeps its first lines.
+    // and says so once, naming the file; of a longer list only the lines the table keeps are read
+    // (and no more than its first ByteMassimiLista bytes).
     void CaricaLista();
     void RicaricaLista() override { CaricaLista(); }
 

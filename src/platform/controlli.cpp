@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -399,6 +400,16 @@ void Bottone::setBackColor(Colore c)
                       .arg(sfondo, premuto));
 }
 
+void Bottone::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) {
+        ControlloTwips<QPushButton>::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (!e->isAutoRepeat()) click();
+}
+
 Bottone* Bottone::Clona() const
 {
     auto* c = new Bottone(parentWidget());
@@ -535,6 +546,14 @@ CasellaFuoco::CasellaFuoco(QWidget* parent) : ControlloTwips<QWidget>(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void CasellaFuoco::SetFocus()
+{
+    if (QApplication::activePopupWidget()) return;
+    const QWidget* fuoco = QApplication::focusWidget();
+    if (qobject_cast<const QMenuBar*>(fuoco) && fuoco->window() == window()) return;
+    setFocus(Qt::OtherFocusReason);
 }
 
 int CasellaFuoco::CodiceTasto(int tastoQt)

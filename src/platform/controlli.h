@@ -144,6 +144,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Enter presses the button that has the focus, as Space does; a held Enter presses it once.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     Colore sfondo_ = 0x00E0E0E0;
@@ -273,7 +275,9 @@ class CasellaFuoco : public ControlloTwips<QWidget> {
 public:
     explicit CasellaFuoco(QWidget* parent = nullptr);
 
-    void SetFocus() { setFocus(Qt::OtherFocusReason); }
+    // Takes the focus, unless the window's menu is in use from the keyboard (its bar has the
+    // focus or one of its menus is open): a scan tick must not pull the keyboard out of a menu.
+    void SetFocus();
     // True while the KeyDown or KeyPress being reported comes from the keyboard's auto-repeat of a
     // held key (a step may repeat; a selection must not).
     bool Ripetuto() const { return ripetuto_; }

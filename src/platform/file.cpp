@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace file {
@@ -81,7 +83,8 @@ QString Decodifica(const QByteArray& byte)
 {
     QByteArray b = byte;
     if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
-    if (Utf8Valido(b)) return QString::fromUtf8(b);
+    // Only the one mark removed above: a second one stays a character, as every other byte does.
+    if (Utf8Valido(b)) return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(b);
     QString s;
     s.reserve(b.size());
     for (const char ch : b) {
@@ -115,11 +118,40 @@ QStringList Righe(const QString& testo)
     return righe;
 }
 
-std::optional<QStringList> LeggiRighe(const QString& percorso)
+std::optional<QByteArray> LeggiInizio(const QString& percorso, qsizetype massimoRighe, qsizetype massimoByte)
 {
+    Q_ASSERT_X(massimoRighe >= 0 && massimoByte >= 0, "file::LeggiInizio", "negative bound");
     QFile f(percorso);
     if (!QFileInfo(percorso).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return Righe(Decodifica(f.readAll()));
+    constexpr qsizetype Blocco = 64 * 1024;
+    QByteArray byte;
+    qsizetype righe = 0;
+    qsizetype fineUltimaRiga = 0; // just past the last line end read
+    char precedente = 0;
+    while (righe < massimoRighe && byte.size() < massimoByte) {
+        const QByteArray blocco = f.read(std::min(Blocco, massimoByte - byte.size()));
+        if (blocco.isEmpty()) return byte; // the end of the file: every line read is whole
+        const qsizetype inizio = byte.size();
+        byte.append(blocco);
+        for (qsizetype i = inizio; i < byte.size(); ++i) {
+            const char c = byte[i];
+            const bool secondaMetaCrLf = c == '\n' && precedente == '\r';
+            precedente = c;
+            if (c != '\r' && c != '\n') continue;
+            fineUltimaRiga = i + 1;
+            if (!secondaMetaCrLf && ++righe == massimoRighe) break;
+        }
+    }
+    // A bound reached while the file goes on: what follows the last whole line is left out.
+    if (!f.atEnd() || righe == massimoRighe) byte.truncate(fineUltimaRiga);
+    return byte;
+}
+
+std::optional<QStringList> LeggiRighe(const QString& percorso, qsizetype massimoRighe, qsizetype massimoByte)
+{
+    const std::optional<QByteArray> byte = LeggiInizio(percorso, massimoRighe, massimoByte);
+    if (!byte) return std::nullopt;
+    return Righe(Decodifica(*byte));
 }
 
 QString CartellaProgramma()

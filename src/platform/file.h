@@ -20,8 +20,13 @@ QString Decodifica(const QByteArray& byte);
 // Lines of a text; a line ends at CR LF, CR or LF. A line end at the very end of the text ends
 // the last line (it does not start an empty one).
 QStringList Righe(const QString& testo);
-// Reads and decodes a text file into lines; nothing when it cannot be read.
-std::optional<QStringList> LeggiRighe(const QString& percorso);
+// The bytes of a file from its start to the end of its massimoRighe-th line (CR LF, CR or LF), and
+// never more than massimoByte of them: a line that the byte bound would cut is left out whole, so
+// that no line is ever read in part. No more of the file than that is read. Nothing when the file
+// cannot be read.
+std::optional<QByteArray> LeggiInizio(const QString& percorso, qsizetype massimoRighe, qsizetype massimoByte);
+// The first lines of a text file (as LeggiInizio reads them), decoded; nothing when it cannot be read.
+std::optional<QStringList> LeggiRighe(const QString& percorso, qsizetype massimoRighe, qsizetype massimoByte);
 
 // The folder of the running program (where its data lives).
 QString CartellaProgramma();

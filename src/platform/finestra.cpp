@@ -3,7 +3,10 @@
 #include "twips.h"
 #include "vocemenu.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,6 +48,12 @@ public:
             if (finestra_ && finestra_->widget_ == this) finestra_->ridimensionata();
         };
         setCentralWidget(area);
+        // F10 takes the keyboard to the menu bar, and back, as a tap of Alt does.
+        auto* f10 = new QAction(this);
+        f10->setShortcut(Qt::Key_F10);
+        f10->setShortcutContext(Qt::WindowShortcut);
+        addAction(f10);
+        connect(f10, &QAction::triggered, this, &WidgetFinestra::toccaAlt);
     }
 
 protected:
@@ -55,6 +64,24 @@ protected:
     }
 
 private:
+    // The menu bar's own keyboard navigation, entered and left as a tap of Alt does it: the bar
+    // watches its window for the Alt key going down and coming up on its own.
+    void toccaAlt()
+    {
+        const QWidget* barra = menuWidget();
+        if (!barra || barra->isHidden() || barra->actions().isEmpty()) return;
+        // The bar asks the Alt key's own event for Alt held alone; Qt 6 counts the key pressed
+        // among the modifiers it reports, so the event is built to report exactly that.
+        const Qt::KeyboardModifiers soloAlt =
+            QKeyEvent(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier).modifiers() == Qt::AltModifier
+                ? Qt::NoModifier
+                : Qt::AltModifier;
+        QKeyEvent giu(QEvent::ShortcutOverride, Qt::Key_Alt, soloAlt);
+        QCoreApplication::sendEvent(this, &giu);
+        QKeyEvent su(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &su);
+    }
+
     QPointer<Finestra> finestra_;
 };
 
@@ -208,6 +235,11 @@ VoceMenu* Finestra::AggiungiMenu(const QString& caption, VoceMenu* sotto, bool c
     if (!widget_ || (sotto && !sotto->menu())) return nullptr;
     QMenuBar* barra = widget_->menuBar();
     barra->setNativeMenuBar(false);
+    // The item the keyboard stands on is shown, also before its menu opens (the plain style marks
+    // only an open menu's item).
+    if (barra->styleSheet().isEmpty())
+        barra->setStyleSheet(QStringLiteral("QMenuBar::item:selected { background-color: palette(highlight);"
+                                            " color: palette(highlighted-text); }"));
     QAction* azione = nullptr;
     QMenu* menu = nullptr;
     if (sotto) {

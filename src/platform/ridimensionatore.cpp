@@ -75,6 +75,21 @@ void Ridimensionatore::ApplyLayout()
     const double sy = ScalaY();
     const double sf = std::min(sx, sy);
     const double sfPrima = std::min(sxApplicata_, syApplicata_);
+    // Controls gone since the last layout are forgotten; controls created since then (a sentence's
+    // word labels) join, with the place and font the window gave them at the scale then in use.
+    std::erase_if(voci_, [](const Voce& v) { return v.w.isNull(); });
+    std::vector<QWidget*> presenti;
+    Raccogli(client_, presenti);
+    for (QWidget* w : presenti) {
+        const bool nota = std::any_of(voci_.begin(), voci_.end(), [w](const Voce& v) { return v.w == w; });
+        if (nota) continue;
+        const QRect g = w->geometry();
+        const QFont f = w->font();
+        voci_.push_back({w,
+                         QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
+                                g.height() / syApplicata_),
+                         ConPunti(f, Punti(f) / sfPrima, f.pointSizeF() > 0), g, f});
+    }
     for (Voce& v : voci_) {
         if (!v.w) continue; // destroyed since the record
         // Changed by the window since the last layout: that is the control's new base.

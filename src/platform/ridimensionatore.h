@@ -2,9 +2,9 @@
 // Keeps a window's controls in proportion with its client area. RecordLayout notes the client
 // size and every control's geometry and font as they are now; ApplyLayout moves and resizes each
 // recorded control (and scales its font) in the ratio of the present client size to the recorded
-// one. Controls created after RecordLayout are left where the window puts them; a recorded control
-// that the window moves or gives another font keeps that place and font at the present size and
-// is scaled from there on.
+// one. Controls created after RecordLayout (a sentence's word labels) follow from the next layout
+// on, from the place and font the window gave them; a control that the window moves or gives
+// another font keeps that place and font at the present size and is scaled from there on.
 #include <QFont>
 #include <QPointer>
 #include <QRect>

@@ -10,7 +10,11 @@
 #include "impostazionitemporanee.h"
 #include "platform/file.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
@@ -35,6 +39,8 @@ private slots:
     void copiaInUnAltroProcesso();
     void impostazioniNonScrivibili();
     void esciSiNonSalvabile();
+    void icona_data();
+    void icona();
 
 private:
     std::unique_ptr<ImpostazioniTemporanee> ambienteXdg_;
@@ -175,6 +181,36 @@ void TestAvvio::esciSiNonSalvabile()
     QVERIFY(a.servizi->messaggi[1].testo.startsWith(QStringLiteral("Impossibile salvare le impostazioni")));
     QCOMPARE(a.servizi->messaggi[1].titolo, QStringLiteral("Frasolino - 1°"));
     QCOMPARE(a.fini, 1);
+}
+
+void TestAvvio::icona_data()
+{
+    QTest::addColumn<bool>("conImmagine");
+    QTest::newRow("the program's picture") << true;
+    QTest::newRow("picture missing: a drawn one") << false;
+}
+
+// Every window carries the program's icon, drawn from its picture when there is one.
+void TestAvvio::icona()
+{
+    QFETCH(bool, conImmagine);
+    Ambiente a;
+    const QString immagine = a.cartellaProgramma.filePath(QStringLiteral("immagini/frasolino.png"));
+    QPixmap disegno(64, 64);
+    disegno.fill(QColor(10, 120, 200));
+    if (conImmagine) {
+        QVERIFY(QDir().mkpath(QFileInfo(immagine).path()));
+        QVERIFY(disegno.save(immagine));
+    }
+    QApplication::setWindowIcon(QIcon());
+    auto s = AvviaProgramma(*a.p, NomeBloccoProva());
+    QVERIFY(s);
+    a.p->MostraMenu();
+    for (Finestra* f : {static_cast<Finestra*>(&s->finestre->Avvio()), static_cast<Finestra*>(&s->finestre->Menu())}) {
+        const QImage icona = f->widget()->windowIcon().pixmap(64, 64).toImage();
+        QVERIFY(!icona.isNull());
+        QCOMPARE(icona.pixelColor(32, 32) == QColor(10, 120, 200), conImmagine);
+    }
 }
 
 #include "test_avvio.moc"

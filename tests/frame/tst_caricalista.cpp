@@ -1,6 +1,7 @@
 // Loading a sentence list into a window's table, and a pair list into a pair window's tables.
 #include "suite.h"
 #include "ambientecornice.h"
+#include "frame/limitiliste.h"
 
 #include <QtTest>
 
@@ -32,6 +33,8 @@ void TestCaricaLista::righe_data()
     QTest::newRow("Windows-1252 bytes") << QByteArray("Lui#0#\xe8 buono#1#\r\nPerch\xe9\r\n")
                                         << QStringList{QString::fromUtf8("Lui#0#è buono#1#"), QString::fromUtf8("Perché")};
     QTest::newRow("UTF-8") << QByteArray("Lui#0#\xc3\xa8 buono#1#\n") << QStringList{QString::fromUtf8("Lui#0#è buono#1#")};
+    QTest::newRow("a line past the first 4 MiB left out")
+        << QByteArray("A\r\n") + QByteArray(ByteMassimiLista, 'x') + "#0#\r\nB\r\n" << QStringList{"A"};
 }
 
 void TestCaricaLista::righe()
@@ -101,6 +104,11 @@ void TestCaricaLista::coppie_data()
     QTest::newRow("code 2 dropped, record counts") << QByteArray("\"a\",2,\"b\",1\r\n\"c\",0,\"d\",1\r\n") << 2
                                                    << QStringList{"", "c"} << QStringList{"b", "d"};
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << QStringList{};
+    QTest::newRow("a faulty line shifts nothing") << QByteArray("\"il cane,0,\"abbaia\",1\r\n\"il lupo\",0,\"ulula\",1\r\n")
+                                                  << 1 << QStringList{"il lupo"} << QStringList{"ulula"};
+    QTest::newRow("records past the first 4 MiB left out")
+        << QByteArray("\"a\",0,\"b\",1\r\n") + QByteArray(ByteMassimiLista, ' ') + "\"c\",0,\"d\",1\r\n" << 1
+        << QStringList{"a"} << QStringList{"b"};
     QTest::newRow("Windows-1252") << QByteArray("\"il bamb\xf9\",0,\"\xe8 felice\",1\r\n") << 1
                                   << QStringList{QString::fromUtf8("il bambù")} << QStringList{QString::fromUtf8("è felice")};
 }

@@ -302,6 +302,42 @@ private slots:
         QVERIFY(!c->isEnabled());
     }
 
+    void bottoneDallaTastiera_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<bool>("ripetuto");
+        QTest::addColumn<bool>("abilitato");
+        QTest::addColumn<int>("click");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << false << true << 1;
+        QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << false << true << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << false << true << 1;
+        QTest::newRow("Enter held: its repeats") << int(Qt::Key_Return) << true << true << 0;
+        QTest::newRow("Enter on a disabled button") << int(Qt::Key_Return) << false << false << 0;
+        QTest::newRow("another key") << int(Qt::Key_A) << false << true << 0;
+    }
+    void bottoneDallaTastiera()
+    {
+        QFETCH(int, tasto);
+        QFETCH(bool, ripetuto);
+        QFETCH(bool, abilitato);
+        QFETCH(int, click);
+        QWidget w;
+        auto* b = new Bottone(&w);
+        b->setCaption(QStringLiteral("Avvio"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        b->setFocus();
+        b->setEnabled(abilitato);
+        QSignalSpy clic(b, &Bottone::Click);
+        if (ripetuto) {
+            QKeyEvent giu(QEvent::KeyPress, tasto, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(b, &giu);
+        } else {
+            QTest::keyClick(b, Qt::Key(tasto));
+        }
+        QCOMPARE(clic.count(), click);
+    }
+
     void bottoneACapo()
     {
         // A caption wider than its button wraps inside it, in the button's font.

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("utf-8") << QByteArray("perch\xC3\xA9 \xC3\xA8") << QStringLiteral("perché è");
         QTest::newRow("utf-8 euro") << QByteArray("\xE2\x82\xAC") << QStringLiteral("€");
         QTest::newRow("utf-8 BOM dropped") << QByteArray("\xEF\xBB\xBFmen\xC3\xB9") << QStringLiteral("menù");
+        QTest::newRow("only the first BOM dropped") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringLiteral("\uFEFF");
         QTest::newRow("1252 e grave") << QByteArray("caff\xE8") << QStringLiteral("caffè");
         QTest::newRow("1252 euro") << QByteArray("\x80 5") << QStringLiteral("€ 5");
         QTest::newRow("1252 quotes") << QByteArray("\x93s\xEC\x94") << QStringLiteral("“sì”");
@@ -64,21 +65,52 @@ private slots:
         QCOMPARE(file::Righe(testo), righe);
     }
 
+    void leggiRighe_data()
+    {
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<int>("massimoRighe");
+        QTest::addColumn<int>("massimoByte");
+        QTest::addColumn<QStringList>("righe");
+        const QByteArray lunga(65535, 'x'); // its CR LF straddles the first block read
+        QTest::newRow("within both bounds") << QByteArray("Il gatto#0#\r\nperch\xE8#1#\r\n") << 10 << 100
+                                            << QStringList{"Il gatto#0#", QString::fromUtf8("perchè#1#")};
+        QTest::newRow("stops after the last line kept") << QByteArray("A\r\nB\r\nC\r\n") << 2 << 100
+                                                        << QStringList{"A", "B"};
+        QTest::newRow("last line without line end") << QByteArray("A\nB\nC") << 3 << 100 << QStringList{"A", "B", "C"};
+        QTest::newRow("line after the bound not read") << QByteArray("A\nB\nC") << 2 << 100 << QStringList{"A", "B"};
+        QTest::newRow("line ends as the lines count them") << QByteArray("A\n\rB\rC\r\n") << 3 << 100
+                                                           << QStringList{"A", "", "B"};
+        QTest::newRow("line cut by the byte bound left out") << QByteArray("AAAA\nBBBB\nCCCC") << 1000 << 12
+                                                             << QStringList{"AAAA", "BBBB"};
+        QTest::newRow("byte bound right after a line end") << QByteArray("AAAA\nBBBB\nCCCC\n") << 1000 << 10
+                                                           << QStringList{"AAAA", "BBBB"};
+        QTest::newRow("whole file as long as the byte bound") << QByteArray("AAAA\nBBBB") << 1000 << 9
+                                                              << QStringList{"AAAA", "BBBB"};
+        QTest::newRow("first line longer than the byte bound") << QByteArray("AAAAAAAA\nB") << 1000 << 4
+                                                               << QStringList{};
+        QTest::newRow("CR LF across blocks") << lunga + "\r\nB\r\nC" << 2 << 100000
+                                             << QStringList{QString(lunga), "B"};
+        QTest::newRow("no line asked") << QByteArray("A\n") << 0 << 100 << QStringList{};
+    }
     void leggiRighe()
     {
+        QFETCH(QByteArray, byte);
+        QFETCH(int, massimoRighe);
+        QFETCH(int, massimoByte);
+        QFETCH(QStringList, righe);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString p = dir.filePath("lista.txt");
         QFile f(p);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Il gatto#0#\r\nperch\xE8#1#\r\n");
+        f.write(byte);
         f.close();
-        const auto r = file::LeggiRighe(p);
+        const auto r = file::LeggiRighe(p, massimoRighe, massimoByte);
         QVERIFY(r.has_value());
-        QCOMPARE(*r, (QStringList{"Il gatto#0#", "perchè#1#"}));
-        QVERIFY(!file::LeggiRighe(dir.filePath("manca.txt")).has_value());
-        QVERIFY(!file::LeggiRighe(dir.path()).has_value());
-        QVERIFY(!file::LeggiRighe(QString()).has_value());
+        QCOMPARE(*r, righe);
+        QVERIFY(!file::LeggiRighe(dir.filePath("manca.txt"), 10, 10).has_value());
+        QVERIFY(!file::LeggiRighe(dir.path(), 10, 10).has_value());
+        QVERIFY(!file::LeggiRighe(QString(), 10, 10).has_value());
     }
 
     void esistenza_data()

@@ -9,6 +9,7 @@
 #include "suite.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -35,9 +36,9 @@ private slots:
 
         Ridimensionatore r;
         r.RecordLayout(&client);
-        auto* dopo = new Etichetta(&client); // created after the record
+        auto* dopo = new Etichetta(&client); // created after the record, at the recorded scale
         dopo->setGeometry(7, 7, 11, 11);
-        QFont fontDopo = dopo->font();
+        dopo->setCarattere(QStringLiteral("DejaVu Sans"), 9);
 
         client.resize(800, 600);
         r.ApplyLayout();
@@ -48,8 +49,12 @@ private slots:
         QCOMPARE(cornice->geometry(), QRect(400, 200, 300, 200));
         QCOMPARE(dentro->geometry(), QRect(10, 30, 80, 40));
         QCOMPARE(griglia->geometry(), QRect(0, 0, 100, 100));
-        QCOMPARE(dopo->geometry(), QRect(7, 7, 11, 11));
-        QCOMPARE(dopo->font(), fontDopo);
+        QCOMPARE(dopo->geometry(), QRect(14, 14, 22, 22));
+        QCOMPARE(dopo->font().pointSizeF(), 18.0);
+        // One created at the doubled scale goes back to half its place and font with the window.
+        auto* doppia = new Etichetta(&client);
+        doppia->setGeometry(40, 60, 100, 20);
+        doppia->setCarattere(QStringLiteral("DejaVu Sans"), 24);
         // The status bar docks itself at its own height.
         QCOMPARE(barra->geometry(), QRect(0, 600 - barraPrima.height(), 800, barraPrima.height()));
 
@@ -58,6 +63,9 @@ private slots:
         r.ApplyLayout();
         QCOMPARE(a->geometry(), QRect(10, 20, 100, 30));
         QCOMPARE(a->font().pointSizeF(), 12.0);
+        QCOMPARE(dopo->geometry(), QRect(7, 7, 11, 11));
+        QCOMPARE(doppia->geometry(), QRect(20, 30, 50, 10));
+        QCOMPARE(doppia->font().pointSizeF(), 12.0);
     }
 
     void fontConLaScalaMinore()
@@ -188,6 +196,26 @@ protected:
     }
     void DistruggiControlli() override { prima = seconda = nullptr; }
     void Form_Load() override { seconda->SetFocus(); }
+};
+
+// A focus holder with the focus, a submenu and a command with a mnemonic.
+class FinestraMenuTastiera : public Finestra {
+public:
+    using Finestra::Finestra;
+    CasellaFuoco* casella = nullptr;
+    QStringList scelte;
+
+protected:
+    void CreaControlli() override
+    {
+        casella = new CasellaFuoco(client());
+        casella->Move(0, 0, 150, 150);
+        VoceMenu* file = AggiungiMenu(QStringLiteral("File"), nullptr, true);
+        for (VoceMenu* v : {AggiungiMenu(QStringLiteral("Apri"), file), AggiungiMenu(QStringLiteral("&Esci"))})
+            QObject::connect(v, &VoceMenu::Click, this, [this, v] { scelte << v->Caption(); });
+    }
+    void DistruggiControlli() override { casella = nullptr; }
+    void Form_Load() override { casella->SetFocus(); }
 };
 
 } // namespace
@@ -382,6 +410,56 @@ private slots:
         f.Mostra();
         QVERIFY(QTest::qWaitForWindowActive(f.widget()));
         QCOMPARE(QApplication::focusWidget(), f.seconda);
+    }
+
+    void menuDallaTastiera_data()
+    {
+        QTest::addColumn<QString>("tasti"); // "Tick": the scan gives the focus back to the holder
+        QTest::addColumn<QStringList>("scelte");
+        QTest::newRow("Alt, arrow, Enter") << "Alt Right Return" << QStringList{"&Esci"};
+        QTest::newRow("F10, arrow, Enter") << "F10 Right Return" << QStringList{"&Esci"};
+        QTest::newRow("Alt, Enter opens the menu") << "Alt Return Return" << QStringList{"Apri"};
+        QTest::newRow("Alt, Down opens the menu") << "Alt Down Return" << QStringList{"Apri"};
+        QTest::newRow("Alt and a mnemonic") << "Alt+E" << QStringList{"&Esci"};
+        QTest::newRow("Escape leaves the bar") << "Alt Escape" << QStringList{};
+        QTest::newRow("F10 again leaves the bar") << "F10 F10" << QStringList{};
+        QTest::newRow("Escape closes the menu, then leaves") << "F10 Return Escape Escape" << QStringList{};
+        QTest::newRow("a tick leaves the bar in use") << "Alt Tick Right Return" << QStringList{"&Esci"};
+        QTest::newRow("a tick leaves the menu open") << "Alt Return Tick Return" << QStringList{"Apri"};
+    }
+    void menuDallaTastiera()
+    {
+        QFETCH(QString, tasti);
+        QFETCH(QStringList, scelte);
+        GestoreFinestre g;
+        FinestraMenuTastiera f(g, QSize(3000, 3000));
+        f.Mostra();
+        QVERIFY(QTest::qWaitForWindowActive(f.widget()));
+        QVERIFY(f.casella->HaFuoco());
+        QList<int> allaCasella;
+        QObject::connect(f.casella, &CasellaFuoco::KeyDown, f.casella, [&](int codice) { allaCasella << codice; });
+        const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> nomi = {
+            {"Alt", {Qt::Key_Alt, Qt::AltModifier}},  {"Alt+E", {Qt::Key_E, Qt::AltModifier}},
+            {"F10", {Qt::Key_F10, Qt::NoModifier}},   {"Right", {Qt::Key_Right, Qt::NoModifier}},
+            {"Down", {Qt::Key_Down, Qt::NoModifier}}, {"Return", {Qt::Key_Return, Qt::NoModifier}},
+            {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
+        };
+        for (const QString& t : tasti.split(' ')) {
+            if (t == "Tick") {
+                f.casella->SetFocus();
+                continue;
+            }
+            QWidget* a = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+            QVERIFY(a);
+            QTest::keyClick(a, nomi.value(t).first, nomi.value(t).second);
+        }
+        QCOMPARE(f.scelte, scelte);
+        // Out of the menu the keys are the holder's again, and none of those given to the menu
+        // reached it (an Alt going down is a key like any other for the holder).
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(f.casella->HaFuoco());
+        allaCasella.removeAll(0);
+        QCOMPARE(allaCasella, QList<int>{});
     }
 
     void distruttoMentreCaricata()

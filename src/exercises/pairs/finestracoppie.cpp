@@ -1,9 +1,10 @@
 #include "exercises/pairs/finestracoppie.h"
 
 #include "exercises/pairs/listacoppie.h"
+#include "frame/limitiliste.h"
 #include "platform/file.h"
 
-#include <QFile>
+#include <limits>
 
 FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
     : FinestraEsercizio(programma, progetto, parent)
@@ -51,19 +52,20 @@ void FinestraCoppie::CaricaCoppie()
     if (PercorsoLista.isEmpty() || !file::EsisteFile(PercorsoLista))
         PercorsoLista = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
 
-    QFile f(PercorsoLista);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A record may run over several lines: the list is bounded by its bytes, the reader stops at
+    // the last record kept.
+    const std::optional<QByteArray> byte =
+        file::LeggiInizio(PercorsoLista, std::numeric_limits<qsizetype>::max(), ByteMassimiLista);
+    if (!byte) {
         programma_.servizi().MsgBox(widget(), QStringLiteral("Non riesco a leggere la lista:\n") + PercorsoLista,
                                     msg::Critical, TitoloProgramma);
         return;
     }
-    const std::vector<RecordCoppia> record = LeggiListaCoppie(file::Decodifica(f.readAll()));
-    for (const RecordCoppia& r : record) {
-        if (NumeroFrasi >= MassimoCoppie) break;
+    for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie)) {
         ++NumeroFrasi;
         for (const CampoCoppia& campo : {r.primo, r.secondo}) {
-            if (campo.codice == 0) Soggetti[NumeroFrasi] = campo.testo;
-            if (campo.codice == 1) Predicati[NumeroFrasi] = campo.testo;
+            if (campo.codice == CodiceCoppia::Soggetto) Soggetti[NumeroFrasi] = campo.testo;
+            if (campo.codice == CodiceCoppia::Predicato) Predicati[NumeroFrasi] = campo.testo;
         }
     }
 }

@@ -1,56 +1,98 @@
 #include "exercises/pairs/listacoppie.h"
 
+#include <cmath>
+#include <optional>
+
 namespace {
 
 bool FineRiga(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 bool Spazio(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool Separatore(QChar c) { return c == QLatin1Char(',') || FineRiga(c); }
 
-// Splits the text into fields: a field ends at a comma or a line end; blanks before a field are
-// skipped; a quoted field runs to its closing quote, and whatever stands between that quote and
-// the next separator is dropped. Blank lines give no field.
-std::vector<QString> Campi(const QString& t)
+struct Campo {
+    QString testo;
+    bool integro = true; // false: a quote never closed, or something after the closing quote
+};
+
+// Reads the field that starts at i, or at the first non-blank place after it (blank lines are
+// passed over), and leaves i past its separator. Nothing when the text ends before a field.
+std::optional<Campo> LeggiCampo(const QString& t, qsizetype& i)
 {
-    std::vector<QString> campi;
-    qsizetype i = 0;
     const qsizetype n = t.size();
-    while (i < n) {
+    while (i < n && (Spazio(t[i]) || FineRiga(t[i]))) ++i;
+    if (i >= n) return std::nullopt;
+    Campo campo;
+    if (t[i] == QLatin1Char('"')) {
+        const qsizetype chiusa = t.indexOf(QLatin1Char('"'), i + 1);
+        if (chiusa < 0) {
+            campo.testo = t.mid(i + 1);
+            campo.integro = false;
+            i = n;
+            return campo;
+        }
+        campo.testo = t.mid(i + 1, chiusa - i - 1);
+        i = chiusa + 1;
         while (i < n && Spazio(t[i])) ++i;
-        if (i < n && FineRiga(t[i])) { // an empty line, or the end of a line after a separator
-            ++i;
-            continue;
+        if (i < n && !Separatore(t[i])) {
+            campo.integro = false;
+            while (i < n && !Separatore(t[i])) ++i;
         }
-        if (i >= n) break;
-        QString campo;
-        if (t[i] == QLatin1Char('"')) {
-            ++i;
-            while (i < n && t[i] != QLatin1Char('"')) campo += t[i++];
-            if (i < n) ++i; // closing quote
-            while (i < n && t[i] != QLatin1Char(',') && !FineRiga(t[i])) ++i;
-        } else {
-            while (i < n && t[i] != QLatin1Char(',') && !FineRiga(t[i])) campo += t[i++];
-            while (!campo.isEmpty() && Spazio(campo.back())) campo.chop(1);
-        }
-        if (i < n && t[i] == QLatin1Char(',')) ++i;
-        campi.push_back(campo);
+    } else {
+        const qsizetype inizio = i;
+        while (i < n && !Separatore(t[i])) ++i;
+        qsizetype fine = i;
+        while (fine > inizio && Spazio(t[fine - 1])) --fine;
+        campo.testo = t.mid(inizio, fine - inizio);
     }
-    return campi;
+    if (i < n && t[i] == QLatin1Char(',')) ++i;
+    return campo;
 }
 
-int Codice(const QString& campo)
+// Where the line after the one holding position p begins.
+qsizetype RigaSeguente(const QString& t, qsizetype p)
+{
+    const qsizetype n = t.size();
+    while (p < n && !FineRiga(t[p])) ++p;
+    if (p < n && t[p] == QLatin1Char('\r') && p + 1 < n && t[p + 1] == QLatin1Char('\n')) ++p;
+    return p < n ? p + 1 : n;
+}
+
+// The code a field holds: 0, 1 or another number; nothing when the field is not a number.
+std::optional<CodiceCoppia> Codice(const QString& campo)
 {
     bool ok = false;
     const double v = campo.trimmed().toDouble(&ok);
-    if (!ok || v != static_cast<int>(v)) return -1;
-    return static_cast<int>(v);
+    // A number too large for a double still is a number (it comes back infinite).
+    if (!ok && !std::isinf(v)) return std::nullopt;
+    // Compared as numbers: no value, however large or not a number at all, is made an integer.
+    if (v == 0.0) return CodiceCoppia::Soggetto;
+    if (v == 1.0) return CodiceCoppia::Predicato;
+    return CodiceCoppia::Altro;
 }
 
 } // namespace
 
-std::vector<RecordCoppia> LeggiListaCoppie(const QString& testo)
+std::vector<RecordCoppia> LeggiListaCoppie(const QString& testo, std::size_t massimo)
 {
-    const std::vector<QString> campi = Campi(testo);
     std::vector<RecordCoppia> record;
-    for (size_t i = 0; i + 3 < campi.size(); i += 4)
-        record.push_back({{campi[i], Codice(campi[i + 1])}, {campi[i + 2], Codice(campi[i + 3])}});
+    const qsizetype n = testo.size();
+    qsizetype i = 0;
+    while (record.size() < massimo) {
+        while (i < n && (Spazio(testo[i]) || FineRiga(testo[i]))) ++i;
+        if (i >= n) break;
+        const qsizetype inizio = i;
+        std::optional<Campo> campi[4];
+        for (auto& c : campi) c = LeggiCampo(testo, i);
+        const bool tutti = campi[3].has_value();
+        const std::optional<CodiceCoppia> primo = tutti ? Codice(campi[1]->testo) : std::nullopt;
+        const std::optional<CodiceCoppia> secondo = tutti ? Codice(campi[3]->testo) : std::nullopt;
+        bool integro = primo && secondo;
+        for (const auto& c : campi) integro = integro && c && c->integro;
+        if (!integro) {
+            i = RigaSeguente(testo, inizio);
+            continue;
+        }
+        record.push_back({{campi[0]->testo, *primo}, {campi[2]->testo, *secondo}});
+    }
     return record;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+
 FinestraFrase::FinestraFrase(Programma& programma, const ProgettoFinestra& progetto, VarianteFrase variante,
                              QObject* parent)
     : FinestraFrasi(programma, progetto, parent), variante_(std::move(variante))
@@ -79,11 +80,14 @@ void FinestraFrase::CaricaFrase()
     if (!Parole.Creata()) return; // not loaded
     for (Azzeramento passo : variante_.azzeramento) Azzera(passo);
 
-    // The draw: a random non-empty entry (and, where asked, one without "["). A list without any
-    // such entry gives no sentence at all instead of an endless draw.
+    // The draw: a random entry that shows at least one word (and, where asked, one without "[").
+    // A list without any such entry gives no sentence at all instead of an endless draw or an empty
+    // one.
     const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoRighe);
     auto disegnabile = [this](int i) {
-        return !Frasi[i].isEmpty() && !(variante_.saltaRigheConSottinteso && Frasi[i].contains(SegnoSottinteso));
+        const QString& riga = Frasi[i];
+        if (riga.isEmpty() || (variante_.saltaRigheConSottinteso && riga.contains(SegnoSottinteso))) return false;
+        return LeggiRigaFrase(riga).Disegnabile();
     };
     bool almenoUna = false;
     for (int i = 1; i <= numero && !almenoUna; ++i) almenoUna = disegnabile(i);

@@ -1,11 +1,13 @@
 #include "exercises/sentences/rigafrase.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 // Leading and trailing blanks only: tabs and other white space belong to the text.
-QString TogliSpazi(const QString& s)
+QStringView TogliSpazi(QStringView s)
 {
     qsizetype inizio = 0;
     qsizetype fine = s.size();
@@ -19,7 +21,12 @@ QString TogliSpazi(const QString& s)
 RigaFrase LeggiRigaFrase(const QString& riga)
 {
     RigaFrase r;
-    r.testo = TogliSpazi(riga);
+    const QStringView tagliata = TogliSpazi(riga);
+    if (tagliata.size() > MassimoCaratteriRiga) {
+        r.troppoGrande = true;
+        return r;
+    }
+    r.testo = tagliata.toString();
     if (!r.testo.isEmpty()) r.testo[0] = r.testo[0].toUpper();
 
     QString accumulatore;
@@ -29,9 +36,14 @@ RigaFrase LeggiRigaFrase(const QString& riga)
             accumulatore.append(c);
             continue;
         }
-        const QString pezzo = TogliSpazi(accumulatore);
+        const QString pezzo = TogliSpazi(accumulatore).toString();
         accumulatore.clear();
         if (attesaTesto) {
+            if (std::ssize(r.parti) == MassimoPartiRiga) {
+                RigaFrase troppo;
+                troppo.troppoGrande = true;
+                return troppo;
+            }
             ParteFrase p;
             p.testo = pezzo;
             if (pezzo.startsWith(SegnoSottinteso)) {
@@ -92,4 +104,13 @@ QPoint PosizioneSeguente(const QPoint& precedente, int larghezzaPrecedente, int 
     const int left = precedente.x() + larghezzaPrecedente;
     if (left + larghezza >= limite) return {margineSinistro, precedente.y() + 2 * altezza};
     return {left, precedente.y()};
+}
+
+bool RigaFrase::Disegnabile() const
+{
+    if (troppoGrande) return false;
+    return std::any_of(parti.begin(), parti.end(), [](const ParteFrase& parte) {
+        return !parte.sottinteso &&
+               std::any_of(parte.testo.begin(), parte.testo.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+    });
 }

@@ -26,7 +26,19 @@ struct ParteFrase {
     QString Didascalia() const { return testo + QLatin1Char(' '); }
 };
 
+// The largest line a window draws: at most 60 parts (each a word label of its own: sixty short words
+// already fill a window's sentence area, and the scanning cursor steps over them one by one) and at
+// most 1000 characters once trimmed (several times what the sentence area shows).
+inline constexpr int MassimoPartiRiga = 60;
+inline constexpr int MassimoCaratteriRiga = 1000;
+
 struct RigaFrase {
+    // A line beyond the bounds above: it is read no further, has no parts and is not drawn.
+    bool troppoGrande = false;
+    // Whether a window can draw the line: within the bounds, with at least one shown part that has
+    // a character one can see.
+    bool Disegnabile() const;
+
     // The line as it is read: trimmed, its first character upper-cased.
     QString testo;
     std::vector<ParteFrase> parti;
@@ -37,7 +49,8 @@ struct RigaFrase {
     QString TestoFrase;
 };
 
-// Reads one stored line. Text after the last "#" is dropped.
+// Reads one stored line. Text after the last "#" is dropped. A line beyond the bounds is not read
+// past them.
 RigaFrase LeggiRigaFrase(const QString& riga);
 
 // The role read by its leading number: leading blanks skipped, the longest decimal prefix

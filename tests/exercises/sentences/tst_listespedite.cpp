@@ -1,9 +1,11 @@
 // Every list shipped with the program, read with the program's own readers: the roles each
 // exercise allows, the parts each line must hold, the number of lines, no line twice, the pair
 // list's records, and the figures that keep the lists from being answered by position alone.
+#include "exercises/pairs/finestracoppie.h"
 #include "exercises/pairs/listacoppie.h"
 #include "exercises/sentences/finestrafrase.h"
 #include "exercises/sentences/rigafrase.h"
+#include "frame/limitiliste.h"
 #include "platform/file.h"
 
 #include <QDir>
@@ -56,7 +58,7 @@ bool Conta(Figura figura, int ruolo, const RigaFrase& r)
 
 QStringList RigheNonVuote(const QString& percorso)
 {
-    const std::optional<QStringList> righe = file::LeggiRighe(percorso);
+    const std::optional<QStringList> righe = file::LeggiRighe(percorso, FinestraFrasi::MassimoRighe, ByteMassimiLista);
     if (!righe) return {};
     QStringList r;
     for (const QString& riga : *righe)
@@ -233,15 +235,16 @@ void TestListeSpedite::coppie()
 {
     QFile f(Cartella + "/soggettopredicato/lista.txt");
     QVERIFY(f.open(QIODevice::ReadOnly));
-    const std::vector<RecordCoppia> record = LeggiListaCoppie(QString::fromUtf8(f.readAll()));
+    const std::vector<RecordCoppia> record = LeggiListaCoppie(QString::fromUtf8(f.readAll()), FinestraCoppie::MassimoCoppie);
     QVERIFY2(record.size() >= 80, qPrintable(QString("%1 pairs").arg(record.size())));
     QSet<QString> soggetti;
     for (const RecordCoppia& r : record) {
         const QString dove = r.primo.testo + " / " + r.secondo.testo;
         QVERIFY2(!r.primo.testo.trimmed().isEmpty() && !r.secondo.testo.trimmed().isEmpty(), qPrintable(dove));
-        QVERIFY2((r.primo.codice == 0 && r.secondo.codice == 1) || (r.primo.codice == 1 && r.secondo.codice == 0),
+        QVERIFY2((r.primo.codice == CodiceCoppia::Soggetto && r.secondo.codice == CodiceCoppia::Predicato) ||
+                     (r.primo.codice == CodiceCoppia::Predicato && r.secondo.codice == CodiceCoppia::Soggetto),
                  qPrintable("codes: " + dove));
-        const QString soggetto = (r.primo.codice == 0 ? r.primo.testo : r.secondo.testo).trimmed().toLower();
+        const QString soggetto = (r.primo.codice == CodiceCoppia::Soggetto ? r.primo.testo : r.secondo.testo).trimmed().toLower();
         QVERIFY2(!soggetti.contains(soggetto), qPrintable("subject twice: " + dove));
         soggetti.insert(soggetto);
     }

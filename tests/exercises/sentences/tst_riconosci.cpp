@@ -501,6 +501,13 @@ void TestRiconosci::listaSenzaFrasi_data()
     QTest::newRow("Form2 blank lines") << "Form2" << QByteArray("\r\n   \r\n\r\n");
     QTest::newRow("Form4 empty file") << "Form4" << QByteArray();
     QTest::newRow("Form4 blank lines") << "Form4" << QByteArray("  \r\n\r\n    \r\n");
+    // Lines with nothing to show are not sentences either.
+    QTest::newRow("Form2 no #") << "Form2" << QByteArray("il gatto dorme\r\n");
+    QTest::newRow("Form2 only an implied subject") << "Form2" << QByteArray("[io]#0#\r\n");
+    QTest::newRow("Form2 only #") << "Form2" << QByteArray("####\r\n");
+    QTest::newRow("Form4 a tab") << "Form4" << QByteArray("\t\r\n");
+    QTest::newRow("Form2 a line too long") << "Form2" << QByteArray("ab#1#").repeated(61);
+    QTest::newRow("Form4 NUL bytes") << "Form4" << QByteArray("\0\0#\0#\r\n", 7);
 }
 
 void TestRiconosci::listaSenzaFrasi()

@@ -9,6 +9,8 @@ class TestRigaFrase : public QObject {
 private slots:
     void lettura_data();
     void lettura();
+    void limiti_data();
+    void limiti();
     void ruoloIniziale_data();
     void ruoloIniziale();
     void limiteACapo_data();
@@ -114,6 +116,40 @@ void TestRigaFrase::lettura()
     for (const ParteFrase& p : r.parti) {
         if (!p.sottinteso) QCOMPARE(p.Didascalia(), p.testo + " ");
     }
+}
+
+void TestRigaFrase::limiti_data()
+{
+    QTest::addColumn<QString>("riga");
+    QTest::addColumn<bool>("disegnabile");
+    QTest::addColumn<int>("parti");
+    const QString parte = QStringLiteral("ab#1#");
+    QTest::newRow("sixty parts") << parte.repeated(60) << true << 60;
+    QTest::newRow("sixty-one parts") << parte.repeated(61) << false << 0;
+    QTest::newRow("sixty parts and text after them") << parte.repeated(60) + "ab" << true << 60;
+    QTest::newRow("sixty parts and a text chunk") << parte.repeated(60) + "ab#" << false << 0;
+    QTest::newRow("a megabyte of parts") << parte.repeated(200000) << false << 0;
+    QTest::newRow("1000 characters") << QString(997, 'a') + "#1#" << true << 1;
+    QTest::newRow("1001 characters") << QString(998, 'a') + "#1#" << false << 0;
+    QTest::newRow("blanks around do not count") << QString(600, ' ') + QString(997, 'a') + "#1#" + QString(600, ' ')
+                                                << true << 1;
+    // Within the bounds, but nothing a learner could see.
+    QTest::newRow("no #") << QString("il gatto dorme") << false << 0;
+    QTest::newRow("only an implied subject") << QString("[io]#0#") << false << 1;
+    QTest::newRow("only #") << QString("####") << false << 2;
+    QTest::newRow("NUL characters") << QString::fromLatin1("\0\0#1#", 6) << false << 1;
+    QTest::newRow("tabs count") << QString(600, '\t') + QString(397, 'a') + "#1#" + QString(1, '\t') << false << 0;
+}
+
+void TestRigaFrase::limiti()
+{
+    QFETCH(QString, riga);
+    QFETCH(bool, disegnabile);
+    QFETCH(int, parti);
+    const RigaFrase r = LeggiRigaFrase(riga);
+    QCOMPARE(r.Disegnabile(), disegnabile);
+    QCOMPARE(int(r.parti.size()), parti);
+    if (r.troppoGrande) QVERIFY(r.TestoFrase.isEmpty() && !r.ConSottinteso);
 }
 
 void TestRigaFrase::ruoloIniziale_data()
