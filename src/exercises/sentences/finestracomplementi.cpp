@@ -55,20 +55,6 @@ void FinestraComplementi::Attivazione()
     CaricaFrase();
 }
 
-void FinestraComplementi::CaricaFrase()
-{
-    // A line that gives no part at all must not leave the previous sentence's first part on show:
-    // the builder shows Label3(0) again for every line that has a part.
-    if (Parole.Creata()) Parole.Label3(0).hide();
-    FinestraFrase::CaricaFrase();
-}
-
-void FinestraComplementi::CodaFrase()
-{
-    // A sentence with nothing to drag: only its implied subject is left to name, or nothing at all.
-    if (!RestanoParti()) FineParti(SeguitoFrase(false, SoggettoVuoto(), ConSottinteso));
-}
-
 bool FinestraComplementi::AiutoUsato() const
 {
     return c2_.Command2 && !c2_.Command2->Visible();

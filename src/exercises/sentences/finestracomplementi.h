@@ -64,8 +64,6 @@ public:
 protected:
     void CreaControlliEsercizio() override;
     void Attivazione() override;
-    void CaricaFrase() override;
-    void CodaFrase() override;
     void SottintesoNominato(int persona) override;
     void MostraAiuto() override;
 
@@ -73,7 +71,7 @@ private:
     bool AiutoUsato() const;
     bool RestanoParti() const;
     bool SoggettoVuoto() const;
-    // The end of a sentence all of whose parts are placed, or that has none to place.
+    // What follows the last part placed: the pronoun frame, or the finished sentence.
     void FineParti(complementi::Seguito seguito);
 
     ProgettoComplementi complementi_;

@@ -102,8 +102,6 @@ private slots:
     void aiutoColoraEScegleLeCaselle_data();
     void aiutoColoraEScegleLeCaselle();
     void casellaMostrataDallAiutoResta();
-    void rigaSenzaParti_data();
-    void rigaSenzaParti();
     void vociDelMenu_data();
     void vociDelMenu();
     void puntatore_data();
@@ -280,35 +278,6 @@ void TestComplementi::casellaMostrataDallAiutoResta()
     QVERIFY(t.f->controlli().Command2->isVisible());
     QCOMPARE(t.Parte(0).BackColor(), Colore(0xFFFFFF));
     QVERIFY(!t.Avanti());
-}
-
-void TestComplementi::rigaSenzaParti_data()
-{
-    QTest::addColumn<QString>("riga");
-    QTest::addColumn<bool>("pronomi");
-    QTest::addColumn<bool>("avanti");
-    QTest::newRow("no separator") << "una riga senza separatori" << false << true;
-    QTest::newRow("only the implied subject") << "[noi]#0#" << true << false;
-}
-
-void TestComplementi::rigaSenzaParti()
-{
-    QFETCH(QString, riga);
-    QFETCH(bool, pronomi);
-    QFETCH(bool, avanti);
-    // The window first shows a sentence left undone, then draws the line.
-    Prova t("Form7", "Il cane#0#abbaia#1#\n", 3);
-    t.f->Frasi[1] = riga;
-    t.Esegui("avanti");
-    QVERIFY(!t.Parte(0).isVisible());
-    QCOMPARE(t.Pronomi(), pronomi);
-    QCOMPARE(t.Avanti(), avanti);
-    if (pronomi) {
-        t.Esegui("p3");
-        QCOMPARE(t.Casella(0).Caption(), "noi");
-        QVERIFY(t.Avanti());
-    }
-    QCOMPARE(int(t.a.p->Errati), 0);
 }
 
 void TestComplementi::vociDelMenu_data()
