@@ -86,6 +86,21 @@ VarianteFrase VarianteConAiuto()
                             A::AzzeraPronomi, A::TogliEtichette, A::SvuotaCaselle}};
 }
 
+// The scanning copies with help: the first part's caption is emptied too.
+VarianteFrase VarianteScansioneConAiuto()
+{
+    return {.azzeramento = {A::SfondoPrimaEtichetta, A::SvuotaPrimaEtichetta, A::MostraCaselle, A::MostraAiuto,
+                            A::NascondiPronomi, A::AzzeraPronomi, A::TogliEtichette, A::SvuotaCaselle}};
+}
+
+const FileCaselle CaselleForm7 = {{240, 3360, 6480}, 3015, 900, {120, 1560}, {1080, 2520}, {VerdeChiaro, Rosa, Giallo}, false};
+const FileCaselle CaselleForm11 = {{240, 3360, 6480}, 3015, 585, {120, 1080, 2040}, {720, 1680, 2640},
+                                   {Bianco, Bianco, Bianco}, false};
+const FileCaselle CaselleForm14 = {{240, 3360, 6480}, 3015, 540, {120, 960, 1920, 2880}, {630, 1560, 2520, 3480},
+                                   {VerdeChiaro, Rosa, Giallo}, false};
+const CarattereCaselle CarattereForm7 = {.puntiCaselle = 12, .puntiIntestazioni = 8.25, .grassettoIntestazioni = false};
+const CarattereCaselle CarattereForm11 = {.puntiIntestazioni = 8.25, .grassettoIntestazioni = false};
+
 } // namespace
 
 ProgettoComplementi ComplementiForm5()
@@ -110,9 +125,8 @@ ProgettoComplementi ComplementiForm7()
     return {
         .left = 480,
         .top = 3240,
-        .caselle = Caselle(Intestazioni, 6,
-                           {{240, 3360, 6480}, 3015, 900, {120, 1560}, {1080, 2520}, {VerdeChiaro, Rosa, Giallo}, false}),
-        .carattere = {.puntiCaselle = 12, .puntiIntestazioni = 8.25, .grassettoIntestazioni = false},
+        .caselle = Caselle(Intestazioni, 6, CaselleForm7),
+        .carattere = CarattereForm7,
         .pronomi = Pronomi(4440, 9495),
         .aiuto = QRect(7680, 4920, 1335, 855),
         .variante = VarianteConAiuto(),
@@ -124,10 +138,8 @@ ProgettoComplementi ComplementiForm11()
     return {
         .left = 360,
         .top = 3360,
-        .caselle = Caselle(Intestazioni, 9,
-                           {{240, 3360, 6480}, 3015, 585, {120, 1080, 2040}, {720, 1680, 2640}, {Bianco, Bianco, Bianco},
-                            false}),
-        .carattere = {.puntiIntestazioni = 8.25, .grassettoIntestazioni = false},
+        .caselle = Caselle(Intestazioni, 9, CaselleForm11),
+        .carattere = CarattereForm11,
         .pronomi = Pronomi(4560, 9495),
         .aiuto = QRect(7800, 4800, 1335, 855),
         .variante = VarianteConAiuto(),
@@ -139,11 +151,89 @@ ProgettoComplementi ComplementiForm14()
     return {
         .left = 360,
         .top = 3840,
-        .caselle = Caselle(IntestazioniModoTempo, 11,
-                           {{240, 3360, 6480}, 3015, 540, {120, 960, 1920, 2880}, {630, 1560, 2520, 3480},
-                            {VerdeChiaro, Rosa, Giallo}, false}),
+        .caselle = Caselle(IntestazioniModoTempo, 11, CaselleForm14),
         .pronomi = Pronomi(4920, 9495),
         .aiuto = QRect(7680, 5400, 1335, 855),
         .variante = VarianteConAiuto(),
+    };
+}
+
+ProgettoComplementi ComplementiForm5s()
+{
+    // The sentence stands above the boxes, the boxes above the pronoun frame.
+    return {
+        .left = 360,
+        .top = 840,
+        .punti = 15.75,
+        .puntatoreMano = false,
+        .cursoreDiSistema = false,
+        .trascina = false,
+        .intestazioniDavanti = false,
+        .caselle = Caselle(Intestazioni, 3,
+                           {{360, 3720, 7080}, 3135, 900, {3240}, {2880}, {Bianco, Bianco, Bianco}, true}),
+        .carattere = {.puntiCaselle = 12},
+        .pronomi = Pronomi(4440, 9615, QStringLiteral("egli - esso - ella - essa")),
+        .punteggio = complementi::Punteggio::OgniRisposta,
+        .pronomiAlClic = false,
+        .variante = {.azzeramento = {A::NascondiPronomi, A::SfondoPrimaEtichetta, A::SvuotaPrimaEtichetta,
+                                     A::AzzeraPronomi, A::TogliEtichette, A::SvuotaCaselle}},
+        .sceltaCaselle = complementi::SceltaCaselle::VisibiliVuote,
+        .barraInColoreScansione = true,
+    };
+}
+
+ProgettoComplementi ComplementiForm7s()
+{
+    FileCaselle caselle = CaselleForm7;
+    caselle.colori = {Bianco, Bianco, Bianco};
+    return {
+        .left = 480,
+        .top = 3240,
+        .puntatoreMano = false,
+        .cursoreDiSistema = false,
+        .trascina = false,
+        .caselle = Caselle(Intestazioni, 6, caselle),
+        .carattere = CarattereForm7,
+        .pronomi = Pronomi(4440, 9495),
+        .aiuto = QRect(7680, 4920, 1335, 855),
+        .regoleAiuto = {.marcaParti = false, .rigaGriglia = false},
+        .pronomiAlClic = false,
+        .variante = VarianteScansioneConAiuto(),
+        .aiutoOgniFrase = true,
+        .barraInColoreScansione = true,
+    };
+}
+
+ProgettoComplementi ComplementiForm11s()
+{
+    return {
+        .left = 360,
+        .top = 3360,
+        .puntatoreMano = false,
+        .cursoreDiSistema = false,
+        .trascina = false,
+        .caselle = Caselle(Intestazioni, 9, CaselleForm11),
+        .carattere = CarattereForm11,
+        .pronomi = Pronomi(4560, 9495),
+        .aiuto = QRect(7800, 4800, 1335, 855),
+        .regoleAiuto = {.marcaParti = true, .rigaGriglia = false},
+        .pronomiAlClic = false,
+        .variante = VarianteScansioneConAiuto(),
+        .aiutoOgniFrase = true,
+    };
+}
+
+ProgettoComplementi ComplementiForm14s()
+{
+    return {
+        .left = 360,
+        .top = 3840,
+        .cursoreDiSistema = false,
+        .caselle = Caselle(IntestazioniModoTempo, 11, CaselleForm14),
+        .pronomi = Pronomi(4920, 9495),
+        .aiuto = QRect(7680, 5400, 1335, 855),
+        .regoleAiuto = {.marcaParti = false, .rigaGriglia = false},
+        .variante = VarianteScansioneConAiuto(),
+        .aiutoOgniFrase = true,
     };
 }

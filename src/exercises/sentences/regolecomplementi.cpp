@@ -22,10 +22,10 @@ Seguito SeguitoFrase(bool restanoParti, bool soggettoVuoto, bool conSottinteso)
     return soggettoVuoto && conSottinteso ? Seguito::Pronomi : Seguito::Finita;
 }
 
-bool CasellaSceglibile(SceltaCaselle regola, bool visibile, bool vuota, bool unaVuota)
+bool CasellaSceglibile(SceltaCaselle regola, bool visibile, bool vuota, bool vuotaPerLaParte)
 {
     if (!visibile) return false;
-    return regola == SceltaCaselle::Visibili || vuota || !unaVuota;
+    return regola == SceltaCaselle::Visibili || vuota || !vuotaPerLaParte;
 }
 
 Premio PremioGiusto(Punteggio punteggio, bool aiutoUsato, Seguito seguito)

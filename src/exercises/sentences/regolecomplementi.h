@@ -35,13 +35,14 @@ Seguito SeguitoFrase(bool restanoParti, bool soggettoVuoto, bool conSottinteso);
 // Which boxes the scanning highlight stops on.
 enum class SceltaCaselle {
     Visibili,      // every shown box
-    VisibiliVuote, // only the shown boxes still empty, while one is left; then every shown box
+    VisibiliVuote, // the shown boxes still empty; every shown box while the part to place has no
+                   // empty box of its own role
 };
 
-// Whether a box can be chosen. `unaVuota`: some shown box is still empty. Once every shown box is
-// filled the filled ones are offered again, so a second part of a role already placed can still
-// reach its box.
-bool CasellaSceglibile(SceltaCaselle regola, bool visibile, bool vuota, bool unaVuota);
+// Whether a box can be chosen. `vuotaPerLaParte`: the box of the part to place's role is shown and
+// still empty. A second part of a role already placed finds its box filled: the filled boxes are
+// then offered again, so that the sentence can be finished in sentence order.
+bool CasellaSceglibile(SceltaCaselle regola, bool visibile, bool vuota, bool vuotaPerLaParte);
 
 // How the right placements of a sentence score.
 enum class Punteggio {

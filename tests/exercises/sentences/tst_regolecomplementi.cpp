@@ -82,14 +82,16 @@ void TestRegoleComplementi::caselle_data()
     QTest::addColumn<SceltaCaselle>("regola");
     QTest::addColumn<bool>("visibile");
     QTest::addColumn<bool>("vuota");
-    QTest::addColumn<bool>("unaVuota");
+    QTest::addColumn<bool>("vuotaPerLaParte");
     QTest::addColumn<bool>("sceglibile");
     QTest::newRow("shown box") << SceltaCaselle::Visibili << true << false << true << true;
     QTest::newRow("hidden box") << SceltaCaselle::Visibili << false << true << true << false;
     QTest::newRow("empty box") << SceltaCaselle::VisibiliVuote << true << true << true << true;
-    QTest::newRow("filled box while one is empty") << SceltaCaselle::VisibiliVuote << true << false << true << false;
-    QTest::newRow("filled box, every box filled") << SceltaCaselle::VisibiliVuote << true << false << false << true;
-    QTest::newRow("hidden box, every box filled") << SceltaCaselle::VisibiliVuote << false << false << false << false;
+    QTest::newRow("filled box, the part's box empty") << SceltaCaselle::VisibiliVuote << true << false << true << false;
+    QTest::newRow("filled box, the part's box filled") << SceltaCaselle::VisibiliVuote << true << false << false
+                                                       << true;
+    QTest::newRow("hidden box, the part's box filled") << SceltaCaselle::VisibiliVuote << false << false << false
+                                                       << false;
 }
 
 void TestRegoleComplementi::caselle()
@@ -97,9 +99,9 @@ void TestRegoleComplementi::caselle()
     QFETCH(SceltaCaselle, regola);
     QFETCH(bool, visibile);
     QFETCH(bool, vuota);
-    QFETCH(bool, unaVuota);
+    QFETCH(bool, vuotaPerLaParte);
     QFETCH(bool, sceglibile);
-    QCOMPARE(CasellaSceglibile(regola, visibile, vuota, unaVuota), sceglibile);
+    QCOMPARE(CasellaSceglibile(regola, visibile, vuota, vuotaPerLaParte), sceglibile);
 }
 
 void TestRegoleComplementi::premio_data()
