@@ -85,8 +85,13 @@ void FinestraComplementi::CreaControlliEsercizio()
     }
     // The pronoun frame stands over the help button's corner: made last, it lies on top.
     Pronomi.Crea(client(), complementi_.pronomi, puntatore);
-    if (!complementi_.pronomiAlClic)
-        for (Bottone& b : Pronomi.Command1) b.setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Where only the keys answer, a click on a pronoun button judges nothing.
+    if (!complementi_.pronomiAlClic) {
+        for (Bottone& b : Pronomi.Command1) {
+            disconnect(&b, &Bottone::Click, this, nullptr);
+            b.setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+    }
     if (progetto_.scansione) Barra.Crea(client(), complementi_.barra);
 }
 

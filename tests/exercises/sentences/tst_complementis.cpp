@@ -91,6 +91,8 @@ private slots:
     void fraseLunga();
     void rilascioDelMouseNonContaDueVolte();
     void prossimaFraseDaFinita();
+    void pronomiAlClic_data();
+    void pronomiAlClic();
 };
 
 void TestComplementiScansione::tasti_data()
@@ -236,6 +238,27 @@ void TestComplementiScansione::prossimaFraseDaFinita()
     QVERIFY(t.f->Barra.Shape->isVisible());
     QVERIFY(t.f->cornice().StatusBar1->PannelloVisibile(3));
     QCOMPARE(int(t.a.p->Esatti), 3);
+}
+
+void TestComplementiScansione::pronomiAlClic_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<bool>("clic");
+    QTest::newRow("Form11s") << "Form11s" << false;
+    QTest::newRow("Form14s") << "Form14s" << true;
+}
+
+void TestComplementiScansione::pronomiAlClic()
+{
+    QFETCH(QString, finestra);
+    QFETCH(bool, clic);
+    // In the pronoun phase only Form14s's buttons answer the mouse.
+    Prova t(finestra, 1, "[noi]#0#giochiamo#1#\n", 8);
+    t.Tasti(" E");
+    QCOMPARE(t.Fase(), QString("pronomi"));
+    QTest::mouseClick(&t.f->Pronomi.Command1(3), Qt::LeftButton);
+    QCOMPARE(int(t.a.p->Esatti), clic ? 2 : 1);
+    QCOMPARE(t.Fase(), QString(clic ? "finita" : "pronomi"));
 }
 
 FRASOLINO_TEST(TestComplementiScansione);
