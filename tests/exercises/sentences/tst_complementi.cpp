@@ -3,35 +3,12 @@
 // results grid, the status bar and the sounds then show.
 #include "ambiente.h"
 #include "app/formmenu.h"
-#include "exercises/sentences/finestracomplementi.h"
+#include "provacomplementi.h"
 #include "suite.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-
-// Sends a drag-enter, a drag-move and a drop naming `parte` to `bersaglio`, as a real drag over it
-// does; false when the target is not on screen (a real drag cannot reach it) or refuses the drag.
-bool Trascina(Etichetta& parte, QWidget& bersaglio)
-{
-    if (!bersaglio.isVisible()) return false;
-    std::unique_ptr<QMimeData> dati(parte.DatiTrascinamento());
-    const QPoint punto(bersaglio.width() / 2, bersaglio.height() / 2);
-    QDragEnterEvent entra(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &entra);
-    if (!entra.isAccepted()) return false;
-    QDragMoveEvent muovi(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &muovi);
-    QDropEvent rilascio(QPointF(punto), Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &rilascio);
-    return rilascio.isAccepted();
-}
 
 // A complement window opened as the launcher opens it, on a list of the given lines.
 struct Prova {
@@ -66,14 +43,7 @@ struct Prova {
         }
     }
 
-    // The "errori" cell of every result row.
-    QStringList Errori() const
-    {
-        const ModelloGriglia& g = f->cornice().Griglia->Modello();
-        QStringList e;
-        for (int r = 1; r < g.Rows(); ++r) e << g.TextMatrix(r, 2);
-        return e;
-    }
+    QStringList Errori() const { return ::Errori(*f); }
     bool Avanti() const { return f->cornice().StatusBar1->PannelloVisibile(3); }
     bool Pronomi() const { return f->Pronomi.Frame1->isVisible(); }
     int Giusti() const { return static_cast<int>(a.servizi->suoni.filter("/si").size()); }

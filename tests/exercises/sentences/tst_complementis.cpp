@@ -2,16 +2,10 @@
 // key scripts in manual scanning, automatic scanning and with the arrows, and what the counters,
 // the highlighted box, the bar and the phase of the sentence then show.
 #include "ambiente.h"
-#include "exercises/sentences/finestracomplementi.h"
+#include "provacomplementi.h"
 #include "suite.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -68,13 +62,7 @@ struct Prova {
         if (f->FraseCompletata) return "finita";
         return f->ParteCorrente == complementi::FasePronome ? "pronomi" : "parti";
     }
-    QStringList Errori() const
-    {
-        const ModelloGriglia& g = f->cornice().Griglia->Modello();
-        QStringList e;
-        for (int r = 1; r < g.Rows(); ++r) e << g.TextMatrix(r, 2);
-        return e;
-    }
+    QStringList Errori() const { return ::Errori(*f); }
 
     Ambiente a;
     FinestraComplementi* f = nullptr;
@@ -209,13 +197,7 @@ void TestComplementiScansione::rilascioDelMouseNonContaDueVolte()
     // The underlined part dropped with the mouse on its box: no point yet (the help is always used
     // in this window), and the bar moves on to the next part.
     Etichetta& parte = t.f->Parole.Label3(0);
-    std::unique_ptr<QMimeData> dati(parte.DatiTrascinamento());
-    Etichetta& casella = t.f->Caselle.Label4(0);
-    const QPoint punto(casella.width() / 2, casella.height() / 2);
-    QDragEnterEvent entra(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&casella, &entra);
-    QDropEvent rilascio(QPointF(punto), Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&casella, &rilascio);
+    QVERIFY(Trascina(parte, t.f->Caselle.Label4(0)));
     QVERIFY(!parte.isVisible());
     QCOMPARE(int(t.a.p->Esatti), 0);
     QCOMPARE(t.f->ParteCorrente, std::int16_t(1));
