@@ -1,7 +1,8 @@
 #include "app/progettifinestre.h"
 
 #include "core/programma.h"
-#include "exercises/pairs/finestracoppie.h"
+#include "exercises/pairs/finestraabbina.h"
+#include "exercises/pairs/finestrasoggettopredicato.h"
 #include "exercises/sentences/finestracomplementi.h"
 #include "exercises/sentences/finestrariconosci.h"
 #include "frame/finestrafrasi.h"
@@ -28,15 +29,15 @@ using I = ListaIniziale;
 const std::vector<ProgettoFinestra>& ProgettiFinestre()
 {
     static const std::vector<ProgettoFinestra> t = {
-        {.nome = "Form1", .esercizio = SoggettoPredicato, .crea = Crea<FinestraCoppie>, .client = {8085, 4995},
+        {.nome = "Form1", .esercizio = SoggettoPredicato, .crea = Crea<Form1>, .client = {8085, 4995},
          .griglia = L::SoggettoPredicato, .lista = I::Coppie, .livelli = Ordini, .livelloSpuntato = 3,
          .grigliaVerdana = true, .livelliConGriglia = true},
-        {.nome = "Form1s", .esercizio = SoggettoPredicato, .crea = Crea<FinestraCoppie>, .client = {7890, 4995},
+        {.nome = "Form1s", .esercizio = SoggettoPredicato, .crea = Crea<Form1s>, .client = {7890, 4995},
          .scansione = true, .griglia = L::SoggettoPredicato, .lista = I::Coppie, .livelli = Ordini,
          .livelloSpuntato = 1, .livelliConGriglia = true},
-        {.nome = "Form3", .esercizio = Abbina, .crea = Crea<FinestraCoppie>, .client = {8790, 7320},
+        {.nome = "Form3", .esercizio = Abbina, .crea = Crea<Form3>, .client = {8790, 7320},
          .menu = BarraMenu::Abbina, .griglia = L::Coppie, .lista = I::Coppie},
-        {.nome = "Form3s", .esercizio = Abbina, .crea = Crea<FinestraCoppie>, .client = {10800, 7395},
+        {.nome = "Form3s", .esercizio = Abbina, .crea = Crea<Form3s>, .client = {10800, 7395},
          .scansione = true, .menu = BarraMenu::AbbinaScansione, .griglia = L::Coppie, .lista = I::Coppie,
          .chiedeUscita = false, .pannelloAvanti = false, .puntiBarraStato = 14.25, .timerConGriglia = true,
          .chiudiAlCaricamento = true},

@@ -49,6 +49,7 @@ QStringList FinestraCoppie::RigaSoggettoPredicato() const
 void FinestraCoppie::CaricaCoppie()
 {
     NumeroFrasi = 0;
+    ListaLetta = false;
     if (PercorsoLista.isEmpty() || !file::EsisteFile(PercorsoLista))
         PercorsoLista = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
 
@@ -61,8 +62,12 @@ void FinestraCoppie::CaricaCoppie()
                                     msg::Critical, TitoloProgramma);
         return;
     }
+    ListaLetta = true;
     for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie)) {
         ++NumeroFrasi;
+        // A record without a subject or a predicate leaves that entry empty, never an earlier list's.
+        Soggetti[NumeroFrasi].clear();
+        Predicati[NumeroFrasi].clear();
         for (const CampoCoppia& campo : {r.primo, r.secondo}) {
             if (campo.codice == CodiceCoppia::Soggetto) Soggetti[NumeroFrasi] = campo.testo;
             if (campo.codice == CodiceCoppia::Predicato) Predicati[NumeroFrasi] = campo.testo;

@@ -15,9 +15,11 @@ public:
     std::array<QString, MassimoCoppie + 1> Predicati;
     std::int16_t NumeroFrasi = 0;
     QString SegniErrore;
+    // False when the last load could not read its list (and said so).
+    bool ListaLetta = false;
 
     // Reads the pair list at PercorsoLista (the default list when the path is empty or names no
-    // file). Entries the list does not write keep what they held.
+    // file). Entries above the list's last record keep what they held; they are never drawn.
     void CaricaCoppie();
     void RicaricaLista() override { CaricaCoppie(); }
 

@@ -1,0 +1,338 @@
+#include "exercises/pairs/finestraabbina.h"
+
+#include "core/immagini.h"
+#include "core/servizicomuni.h"
+#include "input/passi.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TopPrimaRiga = 240;
+constexpr int PassoRighe = 720;
+constexpr int AltezzaRiga = 600;
+const QString Carattere = QStringLiteral("Verdana");
+constexpr double PuntiRighe = 12;
+
+QRect Geometria(const Etichetta& e)
+{
+    return {e.Left(), e.Top(), e.Width(), e.Height()};
+}
+
+// A frame around a label: moved up and left by its own thickness, grown by twice the subject
+// frame's, as the two frames were designed.
+void Inquadra(Forma& forma, const Etichetta& e, int scostamento)
+{
+    const QRect r = coppie::Riquadro(Geometria(e), scostamento, Form3s::BordoSoggetto);
+    forma.Move(r.left(), r.top(), r.width(), r.height());
+}
+
+ProgettoAbbina AbbinaForm3()
+{
+    return {.leftSoggetti = 240, .widthSoggetti = 3495, .leftCaselle = 4200, .widthCaselle = 4305, .soggettiDiversi = true};
+}
+
+ProgettoAbbina AbbinaForm3s()
+{
+    return {.leftSoggetti = 240, .widthSoggetti = 4455, .leftCaselle = 4920, .widthCaselle = 3495, .soggettiDiversi = false};
+}
+
+} // namespace
+
+FinestraAbbina::FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina)
+    : FinestraCoppie(programma, progetto), abbina_(abbina)
+{
+    ControlliDelCaricamento(Label3, Label4, c2_);
+}
+
+void FinestraAbbina::CreaControlliEsercizio()
+{
+    for (int i = 0; i < Righe; ++i) {
+        const int top = TopPrimaRiga + PassoRighe * i;
+        for (const bool soggetto : {true, false}) {
+            auto* e = new Etichetta(client());
+            e->setCarattere(Carattere, PuntiRighe, soggetto);
+            e->setBackColor(Bianco);
+            e->setBordo(true);
+            e->setWordWrap(true);
+            // Captions centred both ways, clear of the scan frames drawn on the labels' edges.
+            e->setAlignment(Qt::AlignCenter);
+            if (soggetto)
+                e->Move(abbina_.leftSoggetti, top, abbina_.widthSoggetti, AltezzaRiga);
+            else
+                e->Move(abbina_.leftCaselle, top, abbina_.widthCaselle, AltezzaRiga);
+            e->show();
+            (soggetto ? Label3 : Label4).Progetta(i, e);
+        }
+    }
+    CreaPannello();
+}
+
+void FinestraAbbina::CreaPannello()
+{
+    c2_.Frame1 = new Cornice(client());
+    c2_.Frame1->setCarattere(Carattere, 12, true);
+    c2_.Frame1->setCaption(QStringLiteral("Indica quante righe deve contenere l'esercizio (da 3 a 9)"));
+    c2_.Frame1->Move(0, 0, Width(), Height());
+
+    c2_.HScroll1 = new BarraOrizzontale(c2_.Frame1);
+    c2_.HScroll1->setMin(coppie::RigheMinime);
+    c2_.HScroll1->setMax(coppie::RigheMassime);
+    c2_.HScroll1->setSmallChange(1);
+    c2_.HScroll1->setLargeChange(1);
+    connect(c2_.HScroll1, &BarraOrizzontale::Change, this, &FinestraAbbina::HScroll1_Change);
+
+    c2_.Label1 = new Etichetta(c2_.Frame1);
+    c2_.Label1->setCarattere(Carattere, 24, true);
+    c2_.Label1->setBackStyleOpaco(false);
+    c2_.Label1->setAllineamento(2);
+
+    c2_.Command4 = new Bottone(c2_.Frame1);
+    c2_.Command4->setCarattere(Carattere, 12, true);
+    c2_.Command4->setCaption(QStringLiteral("Chiudi"));
+    connect(c2_.Command4, &Bottone::Click, this, &FinestraAbbina::Command4_Click);
+
+    c2_.Frame1->hide();
+}
+
+QStringList FinestraAbbina::Riga(const QString& coppia, bool giusta) const
+{
+    return coppie::RigaAbbinamento(righeInUso_, coppia, giusta);
+}
+
+void FinestraAbbina::NuovoEsercizio()
+{
+    if (!Label3.Esiste(0)) return; // not loaded
+    InizioEsercizio();
+    for (Etichetta& e : Label4) e.setBackColor(Bianco);
+
+    const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoCoppie);
+    const std::vector<int> a = coppie::EstraiCoppie(
+        numero, Righe, [this](int i) { return coppie::CoppiaUtilizzabile(Soggetti[i], Predicati[i]); },
+        [this](int i) { return abbina_.soggettiDiversi ? Soggetti[i] : QString::number(i); },
+        [this](int n) { return programma_.Casuale(n); });
+    righeInUso_ = coppie::RigheInUso(NumeroRighe, static_cast<int>(a.size()));
+    for (int i = 0; i < Righe; ++i) {
+        const bool estratta = i < static_cast<int>(a.size());
+        Label3(i).setCaption(estratta ? Soggetti[a[i]] : QString());
+        Label4(i).setCaption(estratta ? Predicati[a[i]] : QString());
+    }
+    ScombiccheraPosti();
+    if (righeInUso_ == 0) {
+        // Not even three pairs: no rows, and the notice, unless the list could not be read at all.
+        if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioPocheCoppie, msg::Critical, TitoloProgramma);
+        return;
+    }
+    EsercizioMostrato();
+}
+
+void FinestraAbbina::ScombiccheraPosti()
+{
+    if (!Label3.Esiste(0)) return;
+    for (int i = 0; i < Righe; ++i) {
+        Label3(i).setEnabled(true);
+        Label3(i).setVisible(i < righeInUso_);
+        Label4(i).setVisible(i < righeInUso_);
+    }
+    // Each row takes a subject not placed yet; the tops are read now, at the window's present size.
+    const std::vector<int> soggetti = coppie::MescolaRighe(righeInUso_, [this](int n) { return programma_.Casuale(n); });
+    for (int k = 0; k < static_cast<int>(soggetti.size()); ++k) {
+        Label3(soggetti[k]).setTop(Label4(k).Top());
+        SoggettoDellaRiga[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(soggetti[k]);
+    }
+}
+
+// ---- number-of-pairs panel ---------------------------------------------------------------------
+
+void FinestraAbbina::mnuOpzioni_Click()
+{
+    if (!c2_.Frame1) return;
+    SpegniTimer();
+    Cornice& f = *c2_.Frame1;
+    f.Move(0, 0, Width(), Height());
+    const int centro = Width() / 2;
+    c2_.HScroll1->Move(centro - 2400, 1320, 4800, 375);
+    c2_.Label1->Move(centro - 600, 1920, 1200, 735);
+    c2_.Command4->Move(centro - 900, 3000, 1800, 615);
+    f.show();
+    f.raise();
+    c2_.HScroll1->setValue(NumeroRighe);
+    c2_.Label1->setCaption(QString::number(NumeroRighe));
+    // The keys go to the panel while it covers the exercise (once the menu that opened it is closed):
+    // Space or Enter on "Chiudi", never a selection in the rows below.
+    QTimer::singleShot(0, c2_.Command4, [b = c2_.Command4] { b->setFocus(Qt::OtherFocusReason); });
+}
+
+void FinestraAbbina::HScroll1_Change()
+{
+    if (!c2_.HScroll1) return;
+    NumeroRighe = static_cast<std::int16_t>(c2_.HScroll1->Value());
+    c2_.Label1->setCaption(QString::number(NumeroRighe));
+}
+
+void FinestraAbbina::Command4_Click()
+{
+    if (!c2_.Frame1) return;
+    c2_.Frame1->hide();
+    NuovoEsercizio();
+    AccendiTimer();
+}
+
+// ---- Form3 -------------------------------------------------------------------------------------
+
+Form3::Form3(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraAbbina(programma, progetto, AbbinaForm3())
+{
+    Label4.Collega([this](int i, Etichetta* e) {
+        connect(e, &Etichetta::DragDrop, this, [this, i](Etichetta* origine) { Label4_DragDrop(i, origine); });
+    });
+    Label3.Collega([this](int, Etichetta* e) {
+        e->setTrascinamentoAutomatico(true);
+        e->setPuntatore(CursorePersonale(programma_));
+    });
+}
+
+void Form3::Attivazione()
+{
+    if (programma_.CursoreDiSistema)
+        for (Etichetta& e : Label3) e.setPuntatore(std::nullopt);
+    FinestraAbbina::Attivazione();
+}
+
+void Form3::InizioEsercizio()
+{
+    setBackColor(ColoreCasuale(programma_));
+    CoppieFatte = 0;
+}
+
+void Form3::Label4_DragDrop(int Index, Etichetta* Source)
+{
+    if (Index < 0 || Index >= RigheInUso()) return;
+    // Only the subjects can be dragged onto a box.
+    int soggetto = -1;
+    for (int i = 0; i < RigheInUso(); ++i)
+        if (&Label3(i) == Source) soggetto = i;
+    if (soggetto < 0) return;
+
+    Etichetta& casella = Label4(Index);
+    const QString coppia = Source->Caption() + QLatin1Char(' ') + casella.Caption();
+    if (soggetto != Index) {
+        RispostaSbagliata(Riga(coppia, false));
+        return;
+    }
+    casella.setCaption(coppia);
+    Source->setCaption(QString());
+    Source->setEnabled(false);
+    casella.setBackColor(GialloChiaro);
+    ++CoppieFatte;
+    RispostaGiusta(Riga(coppia, true), CoppieFatte == RigheInUso());
+}
+
+// ---- Form3s ------------------------------------------------------------------------------------
+
+Form3s::Form3s(Programma& programma, const ProgettoFinestra& progetto)
+    : FinestraAbbina(programma, progetto, AbbinaForm3s()),
+      caselle_(programma, Label4, CasellaEvidenziata, Bianco,
+               {.sceglibile = [this](int i) { return i < RigheInUso() && !Label4(i).Caption().isEmpty(); },
+                .seleziona = [this] { Confermato(); },
+                .finito = [this] { return AvantiAcceso; },
+                .prossimo = [this] { Azzera(); },
+                .evidenzia = [this](int) { SistemaShape(); }})
+{
+    ControlliDelCaricamento(c3_);
+}
+
+RegoleScansione Form3s::RegoleTasti() const
+{
+    RegoleScansione r;
+    r.ManualeAlRilascio = true;
+    return r;
+}
+
+void Form3s::CreaControlliEsercizio()
+{
+    FinestraAbbina::CreaControlliEsercizio();
+    c3_.Command1 = new Bottone(client());
+    c3_.Command1->setCarattere(Carattere, 12, true);
+    c3_.Command1->setCaption(QStringLiteral("avanti"));
+    c3_.Command1->Move(8760, 3000, 1680, 855);
+    c3_.Command1->setEnabled(false);
+    c3_.Command1->show();
+    AvantiAcceso = false;
+
+    c3_.Shape1 = new Forma(client());
+    c3_.Shape1->setBorderWidth(BordoSoggetto);
+    c3_.Shape1->Move(240, 240, 4455, 855);
+    c3_.Shape2 = new Forma(client());
+    c3_.Shape2->setBorderWidth(BordoCasella);
+    c3_.Shape2->Move(4920, 240, 3255, 855);
+    // The panel lies above the rows and their frames.
+    pannello().Frame1->raise();
+}
+
+void Form3s::Attivazione()
+{
+    for (Forma* f : {c3_.Shape1, c3_.Shape2}) f->setBorderColor(programma_.ColoreScansioneRgb());
+    FinestraAbbina::Attivazione();
+}
+
+void Form3s::InizioEsercizio()
+{
+    RigaCorrente = 0;
+    CasellaEvidenziata = 0;
+    c3_.Shape1->hide();
+    c3_.Shape2->hide();
+    c3_.Command1->setEnabled(false);
+}
+
+void Form3s::EsercizioMostrato()
+{
+    c3_.Shape1->show();
+    c3_.Shape2->show();
+    SistemaShape();
+}
+
+void Form3s::SistemaShape()
+{
+    if (!c3_.Shape1 || RigaCorrente < 0 || RigaCorrente >= RigheInUso()) return;
+    Inquadra(*c3_.Shape1, Label3(SoggettoDellaRiga[static_cast<std::size_t>(RigaCorrente)]), BordoSoggetto);
+    if (Label4.Esiste(CasellaEvidenziata)) Inquadra(*c3_.Shape2, Label4(CasellaEvidenziata), BordoCasella);
+    c3_.Shape1->raise();
+    c3_.Shape2->raise();
+}
+
+void Form3s::Confermato()
+{
+    if (RigaCorrente < 0 || RigaCorrente >= RigheInUso() || !Label4.Esiste(CasellaEvidenziata)) return;
+    const int s = SoggettoDellaRiga[static_cast<std::size_t>(RigaCorrente)];
+    Etichetta& soggetto = Label3(s);
+    if (CasellaEvidenziata != s) {
+        RispostaSbagliata(Riga(soggetto.Caption() + QLatin1Char(' ') + Label4(CasellaEvidenziata).Caption(), false));
+        return;
+    }
+    soggetto.setCaption(soggetto.Caption() + QLatin1Char(' ') + Label4(s).Caption());
+    Label4(s).setCaption(QString());
+    soggetto.setEnabled(false);
+    RispostaGiusta(Riga(soggetto.Caption(), true), false);
+
+    ++RigaCorrente;
+    if (RigaCorrente == RigheInUso()) {
+        AvantiAcceso = true;
+        c3_.Command1->setBackColor(programma_.ColoreScansioneRgb());
+        c3_.Shape1->hide();
+        c3_.Shape2->hide();
+        return;
+    }
+    CasellaEvidenziata = static_cast<std::int16_t>(scansione::PassoAvanti(
+        CasellaEvidenziata, RigheInUso(), [this](int i) { return !Label4(i).Caption().isEmpty(); }));
+    SistemaShape();
+}
+
+void Form3s::Azzera()
+{
+    AvantiAcceso = false;
+    c3_.Command1->setBackColor(ColoreBottoneNormale);
+    NuovoEsercizio();
+}
