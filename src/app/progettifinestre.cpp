@@ -3,6 +3,7 @@
 #include "core/programma.h"
 #include "exercises/pairs/finestraabbina.h"
 #include "exercises/pairs/finestrasoggettopredicato.h"
+#include "exercises/sentences/finestracomplementi.h"
 #include "exercises/sentences/finestrariconosci.h"
 #include "exercises/sentences/finestrasottinteso.h"
 #include "frame/finestrafrasi.h"
@@ -55,18 +56,18 @@ const std::vector<ProgettoFinestra>& ProgettiFinestre()
          .griglia = L::FrasiSottinteso, .lista = I::Sottinteso},
         {.nome = "Form15s", .esercizio = Sottinteso, .crea = Crea<Form15s>, .client = {8325, 5475},
          .scansione = true, .griglia = L::Livelli, .lista = I::Sottinteso, .livelloAlCaricamento = true},
-        {.nome = "Form5", .esercizio = Oggetto, .crea = Crea<FinestraFrasi>, .client = {9915, 6315},
+        {.nome = "Form5", .esercizio = Oggetto, .crea = Crea<Form5>, .client = {9915, 6315},
          .lista = I::Oggetto},
-        {.nome = "Form5s", .esercizio = Oggetto, .crea = Crea<FinestraFrasi>, .client = {10530, 6780},
+        {.nome = "Form5s", .esercizio = Oggetto, .crea = Crea<Form5s>, .client = {10530, 6780},
          .scansione = true, .lista = I::Oggetto},
-        {.nome = "Form7", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9840, 6315}},
-        {.nome = "Form7s", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9795, 6315},
+        {.nome = "Form7", .esercizio = Complementi, .crea = Crea<Form7>, .client = {9840, 6315}},
+        {.nome = "Form7s", .esercizio = Complementi, .crea = Crea<Form7s>, .client = {9795, 6315},
          .scansione = true},
-        {.nome = "Form11", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9735, 6405}},
-        {.nome = "Form11s", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9780, 6405},
+        {.nome = "Form11", .esercizio = Complementi, .crea = Crea<Form11>, .client = {9735, 6405}},
+        {.nome = "Form11s", .esercizio = Complementi, .crea = Crea<Form11s>, .client = {9780, 6405},
          .scansione = true},
-        {.nome = "Form14", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9750, 6825}},
-        {.nome = "Form14s", .esercizio = Complementi, .crea = Crea<FinestraFrasi>, .client = {9825, 6825},
+        {.nome = "Form14", .esercizio = Complementi, .crea = Crea<Form14>, .client = {9750, 6825}},
+        {.nome = "Form14s", .esercizio = Complementi, .crea = Crea<Form14s>, .client = {9825, 6825},
          .scansione = true},
     };
     return t;

@@ -292,6 +292,13 @@ Etichetta* Etichetta::Clona() const
     return c;
 }
 
+QMimeData* Etichetta::DatiTrascinamento() const
+{
+    auto* dati = new QMimeData;
+    dati->setData(TipoMimeEtichetta, CodificaOrigine(this));
+    return dati;
+}
+
 void Etichetta::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton) {
@@ -307,9 +314,7 @@ void Etichetta::mousePressEvent(QMouseEvent* e)
     premuto_ = false;
     QPointer<Etichetta> io(this);
     auto* drag = new QDrag(this);
-    auto* dati = new QMimeData;
-    dati->setData(TipoMimeEtichetta, CodificaOrigine(this));
-    drag->setMimeData(dati);
+    drag->setMimeData(DatiTrascinamento());
     if (width() > 0 && height() > 0) {
         drag->setPixmap(grab());
         drag->setHotSpot(e->position().toPoint());

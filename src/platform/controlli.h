@@ -18,6 +18,8 @@
 
 #include <optional>
 
+class QMimeData;
+
 // Geometry in twips, shared by every control kind.
 template <class Base>
 class ControlloTwips : public Base {
@@ -92,6 +94,9 @@ public:
     // A hidden copy of this label in its present state (caption, geometry, colours, font, enabled
     // state, pointer, drag behaviour, tag, auto size, alignment, border), on the same parent.
     Etichetta* Clona() const;
+
+    // What a drag of this label carries (the caller owns it): a drop target finds the label by it.
+    QMimeData* DatiTrascinamento() const;
 
     // The drop logic, callable without a real drag: what a drop of `origine` on this label does.
     void Rilascia(Etichetta* origine) { emit DragDrop(origine); }

@@ -1,9 +1,12 @@
 // How long the highlight takes to answer: from a key event on the focus holder, or a tick of the
-// scan timer, to the repainted entries, on the real widgets: the menu's entries, and the bar under
-// the words of the scanning pick-one windows on a sentence of twenty words. Run by hand:
+// scan timer, to the repainted entries, on the real widgets: the menu's entries, the bar under the
+// words of the scanning pick-one windows on a sentence of twenty words, and the boxes of the
+// complement window with the most boxes (Form14s) under a sentence of thirty parts, with how long
+// such a sentence takes to be built and laid out. Run by hand:
 //   QT_QPA_PLATFORM=offscreen bench_input [samples]
 // Prints the median and the 99th percentile in milliseconds.
 #include "ambiente.h"
+#include "exercises/sentences/finestracomplementi.h"
 #include "finestraprovamenu.h"
 
 #include "exercises/sentences/finestrariconosci.h"
@@ -69,6 +72,40 @@ void Batti(QWidget* w, Qt::Key k, const QString& testo = QString())
 void Stampa(const char* nome, const Misura& m)
 {
     std::printf("%-50s median %7.3f ms   p99 %7.3f ms   max %7.3f ms\n", nome, m.mediana, m.p99, m.massimo);
+}
+
+// Form14s on a sentence of thirty parts that has every role, so that all eleven boxes are shown.
+void Complementi(int campioni)
+{
+    QByteArray riga;
+    for (int k = 0; k < 30; ++k) riga += "parola" + QByteArray::number(k) + "#" + QByteArray::number(k % 11) + "#";
+    for (std::int16_t modo : {ModoFrecce, ModoScansioneAutomatica}) {
+        Ambiente a;
+        a.p->ModalitaInput = modo;
+        a.p->NumeroComplemento = 10;
+        a.p->ColoreScansione = 255;
+        a.p->FileEsercizio = a.Scrivi(QStringLiteral("testifrasolino/complementi/lunga.txt"), riga + "\n");
+        auto* f = a.Apri<FinestraComplementi>(QStringLiteral("Form14s"));
+        if (!f || !QTest::qWaitForWindowExposed(f->widget())) return;
+        ScansioneFinestra& s = *f->cornice().Scansione;
+        s.Timer1()->setEnabled(false);
+        const auto caselle = [f] {
+            for (Etichetta& c : f->Caselle.Label4) c.repaint();
+        };
+        if (modo == ModoFrecce) {
+            Stampa("Form14s arrow key -> boxes repainted",
+                   Riassumi(Campiona(campioni, [&s] { Batti(s.PictureFrecce(), Qt::Key_Right); }, caselle)));
+            Stampa("Form14s arrow key -> window grabbed",
+                   Riassumi(Campiona(campioni, [&s] { Batti(s.PictureFrecce(), Qt::Key_Right); },
+                                     [f] { (void)f->widget()->grab(); })));
+            Stampa("Form14s 30-part sentence built and laid out",
+                   Riassumi(Campiona(campioni / 10, [f] { f->ProssimoElemento(); }, [] {})));
+        } else {
+            Stampa("Form14s tick (automatic) -> boxes repainted",
+                   Riassumi(Campiona(campioni, [&s] { s.Timer1()->Scatta(); }, caselle)));
+        }
+        f->Scarica();
+    }
 }
 
 } // namespace
@@ -169,5 +206,6 @@ int main(int argc, char** argv)
             w->Scarica();
         }
     }
+    Complementi(campioni);
     return 0;
 }

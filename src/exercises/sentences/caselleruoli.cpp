@@ -18,16 +18,18 @@ void CaselleRuoli::Crea(QWidget* area, const std::vector<ProgettoCasella>& casel
         box->setBackColor(c.sfondo);
         box->setBordo(true);
         box->setWordWrap(true);
+        box->setAllineamento(2);
         box->Move(c.left, c.top, c.width, c.height);
-        box->show();
+        box->setVisible(c.visibile);
         Label4.Progetta(i, box);
 
         auto* titolo = new Etichetta(area);
         titolo->setCarattere(carattere.famiglia, carattere.puntiIntestazioni, carattere.grassettoIntestazioni);
         titolo->setBackStyleOpaco(false);
         titolo->setCaption(c.intestazione);
+        titolo->setAllineamento(2);
         titolo->Move(c.leftIntestazione, c.topIntestazione, c.widthIntestazione, c.heightIntestazione);
-        titolo->show();
+        titolo->setVisible(c.visibile);
         Label6.Progetta(i, titolo);
     }
 }

@@ -24,6 +24,7 @@ struct ProgettoCasella {
     int topIntestazione = 0;
     int widthIntestazione = 0;
     int heightIntestazione = 0;
+    bool visibile = true; // box and heading shown as designed
 };
 
 struct CarattereCaselle {
