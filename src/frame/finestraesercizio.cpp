@@ -347,13 +347,13 @@ void FinestraEsercizio::ImpostaGrigliaVisibile(bool visibile)
 {
     c_.Griglia->setVisible(visibile);
     // In front of every control, the status bar included: nothing under it can be used meanwhile.
-    // It takes the keys too, so that a scanning window's keys judge nothing unseen behind it (its
-    // scan timer, which gives the keys back to the focus holder, is off meanwhile, or gives them
-    // back once the grid is closed).
+    // It takes the keys too, so that a scanning window's keys judge nothing unseen behind it.
     if (visibile) {
         c_.Griglia->raise();
         c_.Griglia->setFocus(Qt::OtherFocusReason);
     }
+    // A window whose scan runs on under the grid keeps the keys away from its items meanwhile.
+    if (c_.Scansione) c_.Scansione->pilota().setSospeso(visibile);
     c_.mnuChiudi->setEnabled(visibile);
     for (VoceMenu* v : {c_.mnuEsci, c_.mnuCambia, c_.MenuAzzera, c_.mnuOpzioni})
         if (v) v->setEnabled(!visibile);

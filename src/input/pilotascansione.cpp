@@ -49,6 +49,7 @@ void PilotaScansione::Avvia()
 
 void PilotaScansione::DaiIlFuoco()
 {
+    if (sospeso_) return;
     if (CasellaFuoco* c = CasellaDelModo()) c->SetFocus();
 }
 
@@ -128,12 +129,15 @@ void PilotaScansione::manuale(int codice)
 
 void PilotaScansione::PictureScansioneManuale_KeyDown(int codice, int /*maiuscole*/)
 {
+    giuManuale_ = codice;
     if (!regole_.ManualeAlRilascio) manuale(codice);
 }
 
 void PilotaScansione::PictureScansioneManuale_KeyUp(int codice, int /*maiuscole*/)
 {
-    if (regole_.ManualeAlRilascio) manuale(codice);
+    const bool premutoQui = codice == giuManuale_;
+    giuManuale_ = 0;
+    if (regole_.ManualeAlRilascio && premutoQui) manuale(codice);
 }
 
 void PilotaScansione::PictureScansioneAutomatica_KeyPress(int /*carattere*/)
@@ -141,8 +145,9 @@ void PilotaScansione::PictureScansioneAutomatica_KeyPress(int /*carattere*/)
     if (!regole_.PausaSuOgniTasto && timer_) timer_->setEnabled(false);
 }
 
-void PilotaScansione::PictureScansioneAutomatica_KeyDown(int /*codice*/, int /*maiuscole*/)
+void PilotaScansione::PictureScansioneAutomatica_KeyDown(int codice, int /*maiuscole*/)
 {
+    giuAutomatica_ = codice;
     if (regole_.PausaSuOgniTasto && timer_) timer_->setEnabled(false);
 }
 
@@ -152,7 +157,9 @@ void PilotaScansione::PictureScansioneAutomatica_KeyDown(int /*codice*/, int /*m
 void PilotaScansione::PictureScansioneAutomatica_KeyUp(int codice, int /*maiuscole*/)
 {
     if (timer_ && CasellaDelModo()) timer_->setEnabled(true);
-    if (codice != tasti::Spazio) return;
+    const bool premutoQui = codice == giuAutomatica_;
+    giuAutomatica_ = 0;
+    if (codice != tasti::Spazio || !premutoQui) return;
     if (regole_.RilascioSelezionaSoloInAutomatica && modo() != ModoScansioneAutomatica) return;
     seleziona();
 }

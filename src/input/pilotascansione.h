@@ -46,8 +46,13 @@ public:
     // the timer on in every mode but the mouse; the focus at once on the holder of the mode.
     void Avvia();
 
-    // The focus now on the holder of the mode (none in mouse mode).
+    // The focus now on the holder of the mode (none in mouse mode), unless the window's keys are
+    // set aside.
     void DaiIlFuoco();
+
+    // Sets the window's keys aside while something covers its items (the results grid): the ticks
+    // then leave the focus where it is.
+    void setSospeso(bool si) { sospeso_ = si; }
 
     // One step of the cursor and the drawing of the highlight.
     void PassoAvanti();
@@ -78,4 +83,9 @@ private:
     QPointer<CasellaFuoco> automatica_;
     QPointer<Temporizzatore> timer_;
     RegoleScansione regole_;
+    bool sospeso_ = false;
+    // The key that last went down on the manual and on the automatic holder: a release acts only
+    // when its key went down there (not when it went down in the window that opened this one).
+    int giuManuale_ = 0;
+    int giuAutomatica_ = 0;
 };

@@ -184,6 +184,9 @@ private slots:
         QTest::newRow("manuale al rilascio: tenuto, un passo") << 1 << true << "1111" << 0 << false << "M+S M~S M~S M~S M-S" << 1 << "" << 0 << 1 << true;
         QTest::newRow("manuale al rilascio: Enter giu'") << 1 << true << "1111" << 1 << false << "M+E" << 1 << "" << 0 << 0 << true;
         QTest::newRow("manuale al rilascio: Enter su") << 1 << true << "1111" << 1 << false << "M*E" << 1 << "1" << 0 << 0 << true;
+        // A release whose key went down elsewhere (the Enter that opened the window) does nothing.
+        QTest::newRow("manuale al rilascio: solo su, Enter") << 1 << true << "1111" << 1 << false << "M-E" << 1 << "" << 0 << 0 << true;
+        QTest::newRow("manuale al rilascio: solo su, Space") << 1 << true << "1111" << 1 << false << "M-S" << 1 << "" << 0 << 0 << true;
         QTest::newRow("manuale al rilascio: finito") << 1 << true << "1111" << 3 << true << "M*S" << 0 << "" << 1 << 0 << true;
 
         // Arrows.
@@ -216,6 +219,7 @@ private slots:
         QTest::newRow("automatica: nessuno sceglibile") << 2 << false << "0000" << 1 << false << "T T" << 1 << "" << 0 << 2 << true;
         QTest::newRow("automatica: finito, tick fermo") << 2 << false << "1111" << 2 << true << "T T" << 2 << "" << 0 << 0 << true;
         QTest::newRow("automatica: Space giu' ferma") << 2 << false << "1111" << 0 << false << "A+S" << 0 << "" << 0 << 0 << false;
+        QTest::newRow("automatica: solo Space su, nessuna selezione") << 2 << false << "1111" << 0 << false << "A-S" << 0 << "" << 0 << 0 << true;
         QTest::newRow("automatica: Space su seleziona") << 2 << false << "1111" << 0 << false << "A*S" << 0 << "0" << 0 << 0 << true;
         QTest::newRow("automatica: Space tenuto, fermo") << 2 << false << "1111" << 1 << false << "A+S A~S A~S A~S" << 1 << "" << 0 << 0 << false;
         QTest::newRow("automatica: Space tenuto, una selezione") << 2 << false << "1111" << 1 << false << "A+S A~S A~S A-S" << 1 << "1" << 0 << 0 << true;
