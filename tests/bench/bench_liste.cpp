@@ -94,11 +94,14 @@ void Apertura(const char* caso, const QString& nome, const QString& relativo, co
 void Disegni(int volte)
 {
     Prova prova;
-    Scrivi(prova.Lista("Riconoscisoggettopredicato/liv1.txt"),
+    const QString lista = prova.Lista("complementi/mezzo.txt");
+    Scrivi(lista,
            "Il bambino#0#gioca#1#con la palla#6#\nNoi#0#andiamo#1#in treno#6#\nLa mamma#0#prepara#1#la torta#2#"
            "per la festa#4#\n",
            1);
-    std::unique_ptr<Finestra> f = CreaFinestraEsercizio(*prova.p, QStringLiteral("Form2"));
+    prova.p->FileEsercizio = lista;
+    prova.p->NumeroComplemento = 6;
+    std::unique_ptr<Finestra> f = CreaFinestraEsercizio(*prova.p, QStringLiteral("Form11"));
     f->Mostra();
     auto& frasi = dynamic_cast<FinestraFrasi&>(*f);
     QString ultima;
@@ -118,7 +121,7 @@ void Disegni(int volte)
     giro(volte);
     const double s = static_cast<double>(t.nsecsElapsed()) / 1e9;
     const long dopo = StatoKiB("VmRSS");
-    std::printf("%-16s %d sentences in Form2 (%d changes): %.1f s, resident %+.2f MB\n", "disegni", volte, diverse,
+    std::printf("%-16s %d sentences in Form11 (%d changes): %.1f s, resident %+.2f MB\n", "disegni", volte, diverse,
                 s, static_cast<double>(dopo - prima) / 1024.0);
     f->Scarica();
 }
