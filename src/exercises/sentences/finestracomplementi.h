@@ -128,7 +128,7 @@ public:
     Form5(Programma& programma, const ProgettoFinestra& progetto);
 };
 
-// The complements of specification, term and cause, and reviews 1 to 3.
+// The complements "di specificazione", "di termine", "di causa", and reviews 1 to 3.
 class Form7 : public FinestraComplementi {
     Q_OBJECT
 public:
