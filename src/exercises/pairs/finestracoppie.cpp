@@ -6,8 +6,9 @@
 
 #include <limits>
 
-FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, QObject* parent)
-    : FinestraEsercizio(programma, progetto, parent)
+FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, LetturaCampi lettura,
+                               QObject* parent)
+    : FinestraEsercizio(programma, progetto, parent), lettura_(lettura)
 {
 }
 
@@ -63,7 +64,7 @@ void FinestraCoppie::CaricaCoppie()
         return;
     }
     ListaLetta = true;
-    for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie)) {
+    for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie, lettura_)) {
         ++NumeroFrasi;
         // A record without a subject or a predicate leaves that entry empty, never an earlier list's.
         Soggetti[NumeroFrasi].clear();

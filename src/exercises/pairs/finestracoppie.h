@@ -1,5 +1,6 @@
 #pragma once
 // An exercise window on subject/predicate pairs: the pair tables and their loader.
+#include "exercises/pairs/listacoppie.h"
 #include "frame/finestraesercizio.h"
 
 #include <array>
@@ -9,7 +10,8 @@ class FinestraCoppie : public FinestraEsercizio {
 public:
     static constexpr int MassimoCoppie = 1000;
 
-    FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, QObject* parent = nullptr);
+    FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto,
+                   LetturaCampi lettura = LetturaCampi::Valore, QObject* parent = nullptr);
 
     std::array<QString, MassimoCoppie + 1> Soggetti;
     std::array<QString, MassimoCoppie + 1> Predicati;
@@ -33,6 +35,9 @@ public:
     QStringList RigaSoggettoPredicato() const;
 
 protected:
+    // How this window reads the list's fields.
+    LetturaCampi lettura_;
+
     void PassiCaricamento() override;
     void Attivazione() override;
     bool Abbina() const { return progetto_.griglia == LayoutGriglia::Coppie; }

@@ -39,7 +39,7 @@ void Inquadra(Forma& forma, const Etichetta& e, int bordo)
 } // namespace
 
 FinestraSoggettoPredicato::FinestraSoggettoPredicato(Programma& programma, const ProgettoFinestra& progetto)
-    : FinestraCoppie(programma, progetto)
+    : FinestraCoppie(programma, progetto, LetturaCampi::InteroETesto)
 {
     ControlliDelCaricamento(Caselle, Label3);
 }

@@ -10,6 +10,12 @@
 // What a code field says of the text before it: any number other than 0 and 1 drops the text.
 enum class CodiceCoppia { Soggetto, Predicato, Altro };
 
+// How a window reads the fields: the subject-predicate windows read a code as a whole number
+// (rounded to the nearest, a half to the even one) and a text as written; the matching windows
+// compare a code exactly with 0 and 1 and keep an unquoted number as the number's own text
+// ("007" reads "7").
+enum class LetturaCampi { InteroETesto, Valore };
+
 struct CampoCoppia {
     QString testo;
     CodiceCoppia codice = CodiceCoppia::Altro;
@@ -25,4 +31,5 @@ struct RecordCoppia {
 // blanks before its separator. A record that is not, or that the end of the text cuts short, is
 // dropped, and reading starts again at the line after the one the record began on: one faulty
 // line never shifts the records after it. Blank lines are passed over.
-std::vector<RecordCoppia> LeggiListaCoppie(const QString& testo, std::size_t massimo);
+std::vector<RecordCoppia> LeggiListaCoppie(const QString& testo, std::size_t massimo,
+                                           LetturaCampi lettura = LetturaCampi::Valore);
