@@ -124,7 +124,7 @@ struct Lancio {
     bool cursoreDiSistema = false;
 };
 
-// A window of class F opened as the launcher opens it, with its own fixture; unloaded at the end.
+// A window of class F opened as the launcher opens it, with its own fixture.
 template <class F>
 struct ProvaFinestra {
     ProvaFinestra(const QString& nome, const Lancio& l)
@@ -135,10 +135,6 @@ struct ProvaFinestra {
         a.p->ColoreScansione = l.coloreScansione;
         a.p->CursoreDiSistema = l.cursoreDiSistema;
         f = a.Apri<F>(nome);
-    }
-    ~ProvaFinestra()
-    {
-        if (f && f->Caricata()) f->Scarica();
     }
     // The counters as "esatti errati"; the status bar's two panels follow when they show other numbers.
     QString Punteggio() const
