@@ -371,8 +371,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("lista");
         QTest::addColumn<QByteArray>("poi"); // another list chosen, if any
-        QTest::newRow("empty predicate")
-            << QByteArray("\"il cane\",0,\"\",1\n\"il gatto\",0,\"miagola\",1\n\"il gallo\",1,\"canta\",1\n") << QByteArray();
+        const QByteArray vuoto = "\"il cane\",0,\"\",1\n\"il gatto\",0,\"miagola\",1\n\"il gallo\",1,\"canta\",1\n";
+        QTest::newRow("empty predicate") << vuoto << QByteArray();
         QTest::newRow("shorter list after a longer one")
             << Coppie(5) << QByteArray("\"abbaia\",1,\"corre\",1\n\"il gatto\",0,\"miagola\",1\n");
     }

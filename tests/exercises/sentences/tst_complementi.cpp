@@ -153,11 +153,11 @@ private slots:
         QTest::newRow("Form7") << "Form7" << 5 << "Il nonno#0#regala#1#un aquilone#2#" << QList<int>{0, 1, 2}
                                << QList<uint>{0x80FF80, 0xFFC0FF, 0xFFFFFF};
         QTest::newRow("Form11: white boxes, white parts") << "Form11" << 8 << "Il nonno#0#viaggia#1#in treno#6#"
-                                                          << QList<int>{0, 1, 6} << QList<uint>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+            << QList<int>{0, 1, 6} << QList<uint>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
         QTest::newRow("Form14: implied subject keeps box 0") << "Form14" << 9 << "[io]#0#ascolto#1#con attenzione#9#"
-                                                             << QList<int>{0, 1, 9} << QList<uint>{0x80FF80, 0xFFC0FF, 0xFFFFFF};
+            << QList<int>{0, 1, 9} << QList<uint>{0x80FF80, 0xFFC0FF, 0xFFFFFF};
         QTest::newRow("role written 00: box kept, part not coloured") << "Form7" << 3 << "Il cane#00#abbaia#1#"
-                                                                      << QList<int>{0, 1} << QList<uint>{0xFFFFFF, 0xFFC0FF};
+            << QList<int>{0, 1} << QList<uint>{0xFFFFFF, 0xFFC0FF};
     }
     void aiutoColoraEScegleLeCaselle()
     {
@@ -217,8 +217,8 @@ private slots:
         QCOMPARE(CaselleVisibili(*f), PrimeCaselle(ultima));
         // The sentence on screen is one of the list's lines.
         QVERIFY(!f->TestoFrase.isEmpty());
-        const QString riga = QString::fromUtf8(Ambiente::Leggi(a.p->FileEsercizio)).split('\n').at(a.p->IndiceFrase - 1);
-        QCOMPARE(LeggiRigaFrase(riga).TestoFrase, f->TestoFrase);
+        const QStringList righe = QString::fromUtf8(Ambiente::Leggi(a.p->FileEsercizio)).split('\n');
+        QCOMPARE(LeggiRigaFrase(righe.at(a.p->IndiceFrase - 1)).TestoFrase, f->TestoFrase);
         QVERIFY(a.servizi->messaggi.empty());
         f->Scarica();
     }

@@ -19,14 +19,11 @@ struct Prova : ProvaComplementi {
     int Evidenziato() const
     {
         int trovato = -1;
-        const Colore scansione = a.p->ColoreScansioneRgb();
-        if (Fase() == "pronomi") {
-            for (auto it = f->Pronomi.Command1.begin(); it != f->Pronomi.Command1.end(); ++it)
-                if ((*it).BackColor() == scansione) trovato = it.indice();
-        } else {
-            for (auto it = f->Caselle.Label4.begin(); it != f->Caselle.Label4.end(); ++it)
-                if ((*it).BackColor() == scansione) trovato = it.indice();
-        }
+        auto cerca = [&](const auto& controlli) {
+            for (auto it = controlli.begin(); it != controlli.end(); ++it)
+                if ((*it).BackColor() == a.p->ColoreScansioneRgb()) trovato = it.indice();
+        };
+        Fase() == "pronomi" ? cerca(f->Pronomi.Command1) : cerca(f->Caselle.Label4);
         return trovato;
     }
     QString Fase() const
