@@ -44,134 +44,113 @@ using Interi = QList<int>;
 class TestRegoleCoppie : public QObject {
     Q_OBJECT
 private slots:
-    void estraiCoppie_data();
-    void estraiCoppie();
-    void scombiccheraPosti_data();
-    void scombiccheraPosti();
-    void indiceDaTag_data();
-    void indiceDaTag();
-    void mescolaRighe_data();
-    void mescolaRighe();
+    void estraiCoppie_data()
+    {
+        QTest::addColumn<QStringList>("voci");
+        QTest::addColumn<bool>("perTesto");
+        QTest::addColumn<Interi>("copione");
+        QTest::addColumn<Interi>("attese");
+
+        const QStringList doppioni = {"il cane|abbaia", "il gatto|miagola", "il cane|corre", "Il cane|salta", "l'ape|vola"};
+        QTest::newRow("same subject text never twice") << doppioni << true << Interi{} << Interi{1, 2, 4, 5};
+        QTest::newRow("by number: same text allowed") << doppioni << false << Interi{} << Interi{1, 2, 3, 4, 5};
+        QTest::newRow("from the end") << doppioni << true << Interi{-1, -1, -1, -1} << Interi{5, 4, 3, 2};
+        QTest::newRow("unusable items skipped") << QStringList{"|abbaia", "il gatto|", "il gallo|canta"} << true
+                                                << Interi{} << Interi{3};
+
+        QStringList dodici;
+        for (int i = 1; i <= 12; ++i) dodici << QString("soggetto %1|predicato %1").arg(i);
+        QTest::newRow("nine of twelve") << dodici << true << Interi{11, 0, 9, 0, 0, 0, 0, 0, 0}
+                                        << Interi{12, 1, 11, 2, 3, 4, 5, 6, 7};
+    }
+    void estraiCoppie()
+    {
+        QFETCH(QStringList, voci);
+        QFETCH(bool, perTesto);
+        QFETCH(Interi, copione);
+        Lista lista{voci};
+        Copione c{copione};
+        auto chiave = [&](int i) { return perTesto ? lista.Soggetto(i) : QString::number(i); };
+        const std::vector<int> estratte =
+            EstraiCoppie(static_cast<int>(voci.size()), RigheMassime, lista.Usabile(), chiave, c.Funzione());
+        QTEST(Interi(estratte.begin(), estratte.end()), "attese");
+    }
+
+    void scombiccheraPosti_data()
+    {
+        QTest::addColumn<int>("livello");
+        QTest::addColumn<Interi>("copione"); // box order (order 3 only), then word order
+        QTest::addColumn<Posti>("prima");
+        QTest::addColumn<Posti>("attesi");
+
+        const Posti progetto{{315, 4200}, {}, {360, 4200}, {}};
+        QTest::newRow("order 1, words under their boxes")
+            << 1 << Interi{1} << progetto << Posti{{315, 4200}, {S, D}, {315, 4200}, {S, D}};
+        QTest::newRow("order 1, crosswise") << 1 << Interi{0} << progetto << Posti{{315, 4200}, {S, D}, {4200, 315}, {D, S}};
+        QTest::newRow("order 2, words under their boxes")
+            << 2 << Interi{1} << progetto << Posti{{4200, 315}, {D, S}, {4200, 315}, {D, S}};
+        QTest::newRow("order 2, crosswise") << 2 << Interi{0} << progetto << Posti{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
+        QTest::newRow("random: box order drawn first")
+            << 3 << Interi{1, 0} << progetto << Posti{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
+        QTest::newRow("random: subject box on the left")
+            << 3 << Interi{0, 1} << progetto << Posti{{315, 4200}, {S, D}, {315, 4200}, {S, D}};
+        const Posti scambiati{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
+        QTest::newRow("another order leaves the boxes")
+            << 0 << Interi{1} << scambiati << Posti{{4200, 315}, {D, S}, {4200, 315}, {D, S}};
+    }
+    void scombiccheraPosti()
+    {
+        QFETCH(int, livello);
+        QFETCH(Interi, copione);
+        QFETCH(Posti, prima);
+        Copione c{copione};
+        QTEST(ScombiccheraPosti(prima, 315, 4200, livello, c.Funzione()), "attesi");
+        QVERIFY(c.valori.isEmpty());
+    }
+
+    void indiceDaTag_data()
+    {
+        QTest::addColumn<int>("posizione");
+        QTest::addColumn<QString>("tag0");
+        QTest::addColumn<QString>("tag1");
+        QTest::addColumn<int>("attuale");
+        QTest::addColumn<int>("atteso");
+
+        QTest::newRow("phase 1, element 0 on the left") << 1 << S << D << 1 << 0;
+        QTest::newRow("phase 1, element 1 on the left") << 1 << D << S << 0 << 1;
+        QTest::newRow("phase 2, element 0 on the left") << 2 << S << D << 0 << 1;
+        QTest::newRow("phase 2, element 1 on the left") << 2 << D << S << 1 << 0;
+        QTest::newRow("no tag on the left keeps 1") << 1 << D << D << 1 << 1;
+        QTest::newRow("no tag on the left keeps 0") << 2 << "" << "sinistra1" << 0 << 0;
+        QTest::newRow("both on the left: the second wins") << 1 << S << S << 0 << 1;
+    }
+    void indiceDaTag()
+    {
+        QFETCH(int, posizione);
+        QFETCH(QString, tag0);
+        QFETCH(QString, tag1);
+        QFETCH(int, attuale);
+        QTEST(IndiceDaTag(posizione, tag0, tag1, attuale), "atteso");
+    }
+
+    void mescolaRighe_data()
+    {
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<Interi>("copione");
+        QTest::addColumn<Interi>("soggetti");
+        QTest::newRow("wrap to the first") << 3 << Interi{2, 2, 2} << Interi{2, 0, 1};
+        QTest::newRow("next free after a placed one") << 5 << Interi{4, 4, 0, 3, 1} << Interi{4, 0, 1, 3, 2};
+        QTest::newRow("nine rows") << 9 << Interi{8, 8, 8, 8, 8, 8, 8, 8, 8} << Interi{8, 0, 1, 2, 3, 4, 5, 6, 7};
+    }
+    void mescolaRighe()
+    {
+        QFETCH(int, righe);
+        QFETCH(Interi, copione);
+        Copione c{copione};
+        const std::vector<int> r = MescolaRighe(righe, c.Funzione());
+        QTEST(Interi(r.begin(), r.end()), "soggetti");
+    }
 };
-
-void TestRegoleCoppie::estraiCoppie_data()
-{
-    QTest::addColumn<QStringList>("voci");
-    QTest::addColumn<bool>("perTesto");
-    QTest::addColumn<Interi>("copione");
-    QTest::addColumn<Interi>("attese");
-
-    const QStringList doppioni = {"il cane|abbaia", "il gatto|miagola", "il cane|corre", "Il cane|salta", "l'ape|vola"};
-    QTest::newRow("same subject text never twice") << doppioni << true << Interi{} << Interi{1, 2, 4, 5};
-    QTest::newRow("by number: same text allowed") << doppioni << false << Interi{} << Interi{1, 2, 3, 4, 5};
-    QTest::newRow("from the end") << doppioni << true << Interi{-1, -1, -1, -1} << Interi{5, 4, 3, 2};
-    QTest::newRow("unusable items skipped") << QStringList{"|abbaia", "il gatto|", "il gallo|canta"} << true
-                                            << Interi{} << Interi{3};
-
-    QStringList dodici;
-    for (int i = 1; i <= 12; ++i) dodici << QString("soggetto %1|predicato %1").arg(i);
-    QTest::newRow("nine of twelve") << dodici << true << Interi{11, 0, 9, 0, 0, 0, 0, 0, 0}
-                                    << Interi{12, 1, 11, 2, 3, 4, 5, 6, 7};
-}
-
-void TestRegoleCoppie::estraiCoppie()
-{
-    QFETCH(QStringList, voci);
-    QFETCH(bool, perTesto);
-    QFETCH(Interi, copione);
-    QFETCH(Interi, attese);
-    Lista lista{voci};
-    Copione c{copione};
-    auto chiave = [&](int i) { return perTesto ? lista.Soggetto(i) : QString::number(i); };
-    const std::vector<int> estratte =
-        EstraiCoppie(static_cast<int>(voci.size()), RigheMassime, lista.Usabile(), chiave, c.Funzione());
-    QCOMPARE(Interi(estratte.begin(), estratte.end()), attese);
-}
-
-void TestRegoleCoppie::scombiccheraPosti_data()
-{
-    QTest::addColumn<int>("livello");
-    QTest::addColumn<Interi>("copione"); // box order (order 3 only), then word order
-    QTest::addColumn<Posti>("prima");
-    QTest::addColumn<Posti>("attesi");
-
-    const Posti progetto{{315, 4200}, {}, {360, 4200}, {}};
-    QTest::newRow("order 1, words under their boxes")
-        << 1 << Interi{1} << progetto << Posti{{315, 4200}, {S, D}, {315, 4200}, {S, D}};
-    QTest::newRow("order 1, crosswise") << 1 << Interi{0} << progetto << Posti{{315, 4200}, {S, D}, {4200, 315}, {D, S}};
-    QTest::newRow("order 2, words under their boxes")
-        << 2 << Interi{1} << progetto << Posti{{4200, 315}, {D, S}, {4200, 315}, {D, S}};
-    QTest::newRow("order 2, crosswise") << 2 << Interi{0} << progetto << Posti{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
-    QTest::newRow("random: box order drawn first")
-        << 3 << Interi{1, 0} << progetto << Posti{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
-    QTest::newRow("random: subject box on the left")
-        << 3 << Interi{0, 1} << progetto << Posti{{315, 4200}, {S, D}, {315, 4200}, {S, D}};
-    const Posti scambiati{{4200, 315}, {D, S}, {315, 4200}, {S, D}};
-    QTest::newRow("another order leaves the boxes")
-        << 0 << Interi{1} << scambiati << Posti{{4200, 315}, {D, S}, {4200, 315}, {D, S}};
-}
-
-void TestRegoleCoppie::scombiccheraPosti()
-{
-    QFETCH(int, livello);
-    QFETCH(Interi, copione);
-    QFETCH(Posti, prima);
-    QFETCH(Posti, attesi);
-    Copione c{copione};
-    const Posti p = ScombiccheraPosti(prima, 315, 4200, livello, c.Funzione());
-    QCOMPARE(p.caselle, attesi.caselle);
-    QCOMPARE(p.tagCaselle, attesi.tagCaselle);
-    QCOMPARE(p.parole, attesi.parole);
-    QCOMPARE(p.tagParole, attesi.tagParole);
-    QVERIFY(c.valori.isEmpty());
-}
-
-void TestRegoleCoppie::indiceDaTag_data()
-{
-    QTest::addColumn<int>("posizione");
-    QTest::addColumn<QString>("tag0");
-    QTest::addColumn<QString>("tag1");
-    QTest::addColumn<int>("attuale");
-    QTest::addColumn<int>("atteso");
-
-    QTest::newRow("phase 1, element 0 on the left") << 1 << S << D << 1 << 0;
-    QTest::newRow("phase 1, element 1 on the left") << 1 << D << S << 0 << 1;
-    QTest::newRow("phase 2, element 0 on the left") << 2 << S << D << 0 << 1;
-    QTest::newRow("phase 2, element 1 on the left") << 2 << D << S << 1 << 0;
-    QTest::newRow("no tag on the left keeps 1") << 1 << D << D << 1 << 1;
-    QTest::newRow("no tag on the left keeps 0") << 2 << "" << "sinistra1" << 0 << 0;
-    QTest::newRow("both on the left: the second wins") << 1 << S << S << 0 << 1;
-}
-
-void TestRegoleCoppie::indiceDaTag()
-{
-    QFETCH(int, posizione);
-    QFETCH(QString, tag0);
-    QFETCH(QString, tag1);
-    QFETCH(int, attuale);
-    QFETCH(int, atteso);
-    QCOMPARE(IndiceDaTag(posizione, tag0, tag1, attuale), atteso);
-}
-
-void TestRegoleCoppie::mescolaRighe_data()
-{
-    QTest::addColumn<int>("righe");
-    QTest::addColumn<Interi>("copione");
-    QTest::addColumn<Interi>("soggetti");
-    QTest::newRow("wrap to the first") << 3 << Interi{2, 2, 2} << Interi{2, 0, 1};
-    QTest::newRow("next free after a placed one") << 5 << Interi{4, 4, 0, 3, 1} << Interi{4, 0, 1, 3, 2};
-    QTest::newRow("nine rows") << 9 << Interi{8, 8, 8, 8, 8, 8, 8, 8, 8} << Interi{8, 0, 1, 2, 3, 4, 5, 6, 7};
-}
-
-void TestRegoleCoppie::mescolaRighe()
-{
-    QFETCH(int, righe);
-    QFETCH(Interi, copione);
-    QFETCH(Interi, soggetti);
-    Copione c{copione};
-    const std::vector<int> r = MescolaRighe(righe, c.Funzione());
-    QCOMPARE(Interi(r.begin(), r.end()), soggetti);
-}
 
 FRASOLINO_TEST(TestRegoleCoppie);
 #include "tst_regolecoppie.moc"

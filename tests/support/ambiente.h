@@ -3,14 +3,18 @@
 // (temporary folders), scripted services, a fixed seed, the shipped lists copied into the program
 // folder, and the windows made as the program makes them (the launcher's registry).
 #include "app/registro.h"
+#include "copione.h"
 #include "frame/finestraesercizio.h"
 #include "core/impostazioni.h"
 #include "core/programma.h"
+#include "platform/controlli.h"
 #include "servizifinti.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -107,4 +111,79 @@ inline void EliminaRimandati()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// What the launcher leaves for an exercise window: its list (the lines `righe`, written at `lista` in
+// the program folder), the input mode, the complement number, the scan colour and the pointer.
+struct Lancio {
+    QString lista;
+    QByteArray righe;
+    std::int16_t modo = ModoMouse;
+    std::int16_t complemento = 0;
+    double coloreScansione = 0xFF0000; // blue: not the setting's default, not a window's own colour
+    bool cursoreDiSistema = false;
+};
+
+// A window of class F opened as the launcher opens it, with its own fixture.
+template <class F>
+struct ProvaFinestra {
+    ProvaFinestra(const QString& nome, const Lancio& l)
+    {
+        a.p->FileEsercizio = a.Scrivi(l.lista, l.righe);
+        a.p->ModalitaInput = l.modo;
+        a.p->NumeroComplemento = l.complemento;
+        a.p->ColoreScansione = l.coloreScansione;
+        a.p->CursoreDiSistema = l.cursoreDiSistema;
+        f = a.Apri<F>(nome);
+    }
+    // The counters as "esatti errati"; the status bar's two panels follow when they show other numbers.
+    QString Punteggio() const
+    {
+        const BarraStato& b = *f->cornice().StatusBar1;
+        const QString conti = QStringLiteral("%1 %2").arg(a.p->Esatti).arg(a.p->Errati);
+        if (b.Text(1) == QStringLiteral("Esatti %1").arg(a.p->Esatti) &&
+            b.Text(2) == QStringLiteral("Errati %1").arg(a.p->Errati))
+            return conti;
+        return conti + " / " + b.Text(1) + " / " + b.Text(2);
+    }
+    bool Avanti() const { return f->cornice().StatusBar1->PannelloVisibile(3); }
+    // A key script on a scanning window (see Copione).
+    void Tasti(const QString& script) const { Copione(*f->cornice().Scansione, script); }
+
+    Ambiente a;
+    F* f = nullptr;
+};
+
+// The results grid below its headings: the cells of row r (1 = the first result), or cell c of
+// every row.
+inline QStringList RigaGriglia(const FinestraEsercizio& f, int r)
+{
+    const ModelloGriglia& m = f.cornice().Griglia->Modello();
+    QStringList celle;
+    for (int c = 0; c < m.Cols(); ++c) celle << m.TextMatrix(r, c);
+    return celle;
+}
+inline QStringList ColonnaGriglia(const FinestraEsercizio& f, int c)
+{
+    const ModelloGriglia& m = f.cornice().Griglia->Modello();
+    QStringList celle;
+    for (int r = 1; r < m.Rows(); ++r) celle << m.TextMatrix(r, c);
+    return celle;
+}
+
+// Sends a drag-enter, a drag-move and a drop naming `origine` to `bersaglio`, as a real drag over it
+// does; false when the target is not on screen (a real drag cannot reach it) or refuses the drag.
+inline bool Trascina(Etichetta& origine, QWidget& bersaglio)
+{
+    if (!bersaglio.isVisible()) return false;
+    std::unique_ptr<QMimeData> dati(origine.DatiTrascinamento());
+    const QPoint punto(bersaglio.width() / 2, bersaglio.height() / 2);
+    QDragEnterEvent entra(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&bersaglio, &entra);
+    if (!entra.isAccepted()) return false;
+    QDragMoveEvent muovi(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&bersaglio, &muovi);
+    QDropEvent rilascio(QPointF(punto), Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&bersaglio, &rilascio);
+    return rilascio.isAccepted();
 }

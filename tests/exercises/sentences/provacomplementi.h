@@ -1,37 +1,31 @@
 #pragma once
-// What the complement windows' tests share: a real drag's events sent to a target, and the
-// "errori" cells of the results grid.
+// What the complement windows' tests share: the window opened on one sentence, its parts and boxes,
+// and the "errori" cells of the results grid.
+#include "ambiente.h"
 #include "exercises/sentences/finestracomplementi.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
+// A complement window opened as the launcher opens it on a list of one sentence (Form5 and Form5s
+// always load their own list).
+struct ProvaComplementi : ProvaFinestra<FinestraComplementi> {
+    ProvaComplementi(const QString& nome, const QString& riga, int complemento, std::int16_t modo = ModoMouse)
+        : ProvaFinestra(nome, {.lista = QStringLiteral("testifrasolino/complementi/") +
+                                        (nome.startsWith("Form5") ? "oggetto.txt" : "prova.txt"),
+                               .righe = riga.toUtf8() + "\n",
+                               .modo = modo,
+                               .complemento = static_cast<std::int16_t>(complemento)})
+    {
+    }
 
-#include <memory>
+    Etichetta& Parte(int k) const { return f->Parole.Label3(k); }
+    Etichetta& Casella(int i) const { return f->Caselle.Label4(i); }
+    QStringList Errori() const { return ColonnaGriglia(*f, 2); }
+};
 
-// Sends a drag-enter, a drag-move and a drop naming `parte` to `bersaglio`, as a real drag over it
-// does; false when the target is not on screen (a real drag cannot reach it) or refuses the drag.
-inline bool Trascina(Etichetta& parte, QWidget& bersaglio)
+// The boxes on screen.
+inline QList<int> CaselleVisibili(FinestraComplementi& f)
 {
-    if (!bersaglio.isVisible()) return false;
-    std::unique_ptr<QMimeData> dati(parte.DatiTrascinamento());
-    const QPoint punto(bersaglio.width() / 2, bersaglio.height() / 2);
-    QDragEnterEvent entra(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &entra);
-    if (!entra.isAccepted()) return false;
-    QDragMoveEvent muovi(punto, Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &muovi);
-    QDropEvent rilascio(QPointF(punto), Qt::MoveAction, dati.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&bersaglio, &rilascio);
-    return rilascio.isAccepted();
-}
-
-// The "errori" cell of every result row.
-inline QStringList Errori(const FinestraComplementi& f)
-{
-    const ModelloGriglia& g = f.cornice().Griglia->Modello();
-    QStringList e;
-    for (int r = 1; r < g.Rows(); ++r) e << g.TextMatrix(r, 2);
-    return e;
+    QList<int> v;
+    for (auto it = f.Caselle.Label4.begin(); it != f.Caselle.Label4.end(); ++it)
+        if ((*it).isVisible()) v << it.indice();
+    return v;
 }

@@ -3,7 +3,6 @@
 // word found, the level lock, and the lines Form4s never draws.
 #include "suite.h"
 #include "ambiente.h"
-#include "copione.h"
 #include "exercises/sentences/finestrariconosci.h"
 #include "input/disegnoscansione.h"
 #include "platform/twips.h"
@@ -14,24 +13,11 @@ namespace {
 
 const QString Livello1 = QStringLiteral("testifrasolino/Riconoscisoggettopredicato/liv1.txt");
 
-struct Prova {
-    Prova(const QString& nome, int modo, const QByteArray& righe)
+struct Prova : ProvaFinestra<FinestraRiconosciScansione> {
+    Prova(const QString& nome, std::int16_t modo, const QByteArray& righe)
+        : ProvaFinestra(nome, {.lista = Livello1, .righe = righe, .modo = modo})
     {
-        a.Scrivi(Livello1, righe);
-        a.p->ModalitaInput = static_cast<std::int16_t>(modo);
-        a.p->ColoreScansione = 0xFF0000;
-        f = a.Apri<FinestraRiconosciScansione>(nome);
     }
-    ~Prova()
-    {
-        if (f && f->Caricata()) f->Scarica();
-    }
-
-    void Tasti(const QString& script) { Copione(*f->cornice().Scansione, script); }
-    QString Riga(int r, int c) const { return f->cornice().Griglia->Modello().TextMatrix(r, c); }
-
-    Ambiente a;
-    FinestraRiconosciScansione* f = nullptr;
 };
 
 const QByteArray Cane = "il cane#0#abbaia#1#nel cortile#8#\n";
@@ -55,15 +41,13 @@ private slots:
     {
         QFETCH(QString, nome);
         QFETCH(int, modo);
-        QFETCH(QString, istruzione);
-        QFETCH(Colore, cornice);
         Prova p(nome, modo, Cane);
         FinestraRiconosciScansione& f = *p.f;
-        QCOMPARE(f.controlli().Label1->Caption(), istruzione);
+        QTEST(f.controlli().Label1->Caption(), "istruzione");
         QCOMPARE(f.cornice().Timer1->Interval(), modo == 2 ? 1000 : 100);
         QVERIFY(f.cornice().Timer1->Enabled());
         QCOMPARE(f.Shape1()->BorderColor(), Colore(0xFF0000));
-        QCOMPARE(f.segni().Shape2->BorderColor(), cornice);
+        QTEST(f.segni().Shape2->BorderColor(), "cornice");
         // The bar under the first word, leaving out its trailing blank.
         const Etichetta& w = f.Parole.Label3(0);
         const QRect b = BarraSotto(QRect(w.Left(), w.Top(), w.Width(), w.Height()), f.Barra.LabelDim->Width(), 15);
@@ -77,30 +61,33 @@ private slots:
         QTest::addColumn<int>("modo");
         QTest::addColumn<QByteArray>("righe");
         QTest::addColumn<QString>("tasti");
-        QTest::addColumn<int>("esatti");
-        QTest::addColumn<int>("errati");
-        QTest::addColumn<int>("parte");  // ParteCorrente afterwards
+        QTest::addColumn<QString>("punti"); // "esatti errati"
+        QTest::addColumn<int>("parte");     // ParteCorrente afterwards
         QTest::addColumn<bool>("risolta");
         QTest::addColumn<bool>("barra");
+        QTest::addColumn<bool>("avanti");
 
-        QTest::newRow("manual: step to the predicate, select") << "Form2s" << 1 << Cane << "SE" << 1 << 0 << 1 << true << false;
-        QTest::newRow("manual: wrong, then right") << "Form2s" << 1 << Cane << "ESE" << 1 << 1 << 1 << true << false;
-        QTest::newRow("manual: the same wrong word twice") << "Form2s" << 1 << Cane << "EE" << 0 << 2 << 0 << false << true;
-        QTest::newRow("manual: wrap from the last word") << "Form4s" << 1 << Cane << "SSS" << 0 << 0 << 0 << false << true;
-        QTest::newRow("manual: select when solved draws again") << "Form2s" << 1 << Cane << "SEE" << 1 << 0 << 0 << false << true;
-        QTest::newRow("arrows: left wraps to the last") << "Form2s" << 3 << Cane << "L" << 0 << 0 << 2 << false << true;
-        QTest::newRow("arrows: right wraps to the first") << "Form2s" << 3 << Cane << "RRR" << 0 << 0 << 0 << false << true;
-        QTest::newRow("arrows: right, Enter") << "Form2s" << 3 << Cane << "RE" << 1 << 0 << 1 << true << false;
-        QTest::newRow("arrows: arrow when solved draws again") << "Form4s" << 3 << Cane << "EL" << 1 << 0 << 0 << false << true;
-        QTest::newRow("automatic: a tick, Space released") << "Form2s" << 2 << Cane << "TPQ" << 1 << 0 << 1 << true << false;
-        QTest::newRow("automatic: held Space selects once") << "Form4s" << 2 << Cane << "PTTQ" << 1 << 0 << 0 << true << false;
-        QTest::newRow("automatic: ticks stand still when solved") << "Form2s" << 2 << Cane << "TPQTT" << 1 << 0 << 1 << true << false;
-        QTest::newRow("automatic: Space when solved draws again") << "Form2s" << 2 << Cane << "TPQPQ" << 1 << 0 << 0 << false << true;
-        QTest::newRow("hidden subject: never highlighted") << "Form2s" << 1 << QByteArray("[io]#0#mangio#1#la mela#2#") << "SS" << 0 << 0 << 1 << false << true;
-        QTest::newRow("hidden subject: left wraps past it") << "Form2s" << 3 << QByteArray("[io]#0#mangio#1#la mela#2#") << "L" << 0 << 0 << 2 << false << true;
-        QTest::newRow("role not a number: read by its leading number") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#1a#") << "SE" << 1 << 0 << 1 << true << false;
-        QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#") << "SE" << 0 << 1 << 1 << false << true;
-        QTest::newRow("no line shows a word: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << 0 << 0 << 0 << false << false;
+        const QByteArray io = "[io]#0#mangio#1#la mela#2#";
+        QTest::newRow("manual: step to the predicate, select") << "Form2s" << 1 << Cane << "SE" << "1 0" << 1 << true << false << true;
+        QTest::newRow("manual: wrong, then right") << "Form2s" << 1 << Cane << "ESE" << "1 1" << 1 << true << false << true;
+        QTest::newRow("manual: the same wrong word twice") << "Form2s" << 1 << Cane << "EE" << "0 2" << 0 << false << true << false;
+        QTest::newRow("manual: wrap from the last word") << "Form4s" << 1 << Cane << "SSS" << "0 0" << 0 << false << true << false;
+        QTest::newRow("manual: select when solved draws again") << "Form2s" << 1 << Cane << "SEE" << "1 0" << 0 << false << true << false;
+        QTest::newRow("arrows: left wraps to the last") << "Form2s" << 3 << Cane << "L" << "0 0" << 2 << false << true << false;
+        QTest::newRow("arrows: right wraps to the first") << "Form2s" << 3 << Cane << "RRR" << "0 0" << 0 << false << true << false;
+        QTest::newRow("arrows: right, Enter") << "Form2s" << 3 << Cane << "RE" << "1 0" << 1 << true << false << true;
+        QTest::newRow("arrows: Enter when solved draws again, Form2s hides Avanti") << "Form2s" << 3 << Cane << "REE" << "1 0" << 0 << false << true << false;
+        QTest::newRow("arrows: Enter when solved draws again, Form4s leaves Avanti") << "Form4s" << 3 << Cane << "EE" << "1 0" << 0 << false << true << true;
+        QTest::newRow("arrows: arrow when solved draws again") << "Form4s" << 3 << Cane << "EL" << "1 0" << 0 << false << true << true;
+        QTest::newRow("automatic: a tick, Space released") << "Form2s" << 2 << Cane << "TPQ" << "1 0" << 1 << true << false << true;
+        QTest::newRow("automatic: held Space selects once") << "Form4s" << 2 << Cane << "PTTQ" << "1 0" << 0 << true << false << true;
+        QTest::newRow("automatic: ticks stand still when solved") << "Form2s" << 2 << Cane << "TPQTT" << "1 0" << 1 << true << false << true;
+        QTest::newRow("automatic: Space when solved draws again") << "Form2s" << 2 << Cane << "TPQPQ" << "1 0" << 0 << false << true << false;
+        QTest::newRow("hidden subject: never highlighted") << "Form2s" << 1 << io << "SS" << "0 0" << 1 << false << true << false;
+        QTest::newRow("hidden subject: left wraps past it") << "Form2s" << 3 << io << "L" << "0 0" << 2 << false << true << false;
+        QTest::newRow("role not a number: read by its leading number") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#1a#") << "SE" << "1 0" << 1 << true << false << true;
+        QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#") << "SE" << "0 1" << 1 << false << true << false;
+        QTest::newRow("no line shows a word: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << "0 0" << 0 << false << false << false;
     }
     void tasti()
     {
@@ -108,21 +95,19 @@ private slots:
         QFETCH(int, modo);
         QFETCH(QByteArray, righe);
         QFETCH(QString, tasti);
-        QFETCH(int, esatti);
-        QFETCH(int, errati);
         QFETCH(int, parte);
         QFETCH(bool, risolta);
         QFETCH(bool, barra);
         Prova p(nome, modo, righe);
         p.Tasti(tasti);
         FinestraRiconosciScansione& f = *p.f;
-        QCOMPARE(int(p.a.p->Esatti), esatti);
-        QCOMPARE(int(p.a.p->Errati), errati);
+        QTEST(p.Punteggio(), "punti");
+        QCOMPARE(ColonnaGriglia(f, 0).size(), p.a.p->Esatti + p.a.p->Errati); // a row for every answer
         QCOMPARE(int(f.ParteCorrente), parte);
         QCOMPARE(f.Risolta(), risolta);
         QCOMPARE(f.Shape1()->Visible(), barra);
+        QTEST(p.Avanti(), "avanti");
         QVERIFY(f.cornice().Timer1->Enabled());
-        QCOMPARE(f.cornice().Griglia->Modello().Rows(), 1 + esatti + errati);
         QCOMPARE(f.cornice().mnuLivelli->Utilizzabile(), risolta || !barra);
         if (risolta) {
             // The right word in its colour, framed, the frame above it.
@@ -131,7 +116,7 @@ private slots:
             const Forma& c = *f.segni().Shape2;
             QCOMPARE(QRect(c.Left(), c.Top(), c.Width(), c.Height()), QRect(w.Left() - 15, w.Top() - 15, w.Width() + 30, w.Height() + 30));
             QVERIFY(f.client()->children().indexOf(f.segni().Shape2) > f.client()->children().indexOf(&f.Parole.Label3(parte)));
-            QCOMPARE(p.Riga(esatti + errati, 3), QString());
+            QCOMPARE(ColonnaGriglia(f, 3).last(), QString());
         }
     }
 
@@ -143,27 +128,9 @@ private slots:
         Etichetta& w = p.f->Parole.Label3(0);
         QVERIFY(!w.isEnabled() && w.GrigiaSeDisabilitata());
         QCOMPARE(w.BackColor(), Colore(0xFFFFFF));
-        QCOMPARE(QStringList({p.Riga(1, 1), p.Riga(1, 2), p.Riga(1, 3)}), QStringList({"1", "Il cane abbaia nel cortile ", "Il cane "}));
+        QCOMPARE(RigaGriglia(*p.f, 1).mid(1, 3), QStringList({"1", "Il cane abbaia nel cortile ", "Il cane "}));
         QTest::mouseClick(&p.f->Parole.Label3(1), Qt::LeftButton);
-        QCOMPARE(int(p.a.p->Esatti), 0);
-    }
-
-    void avanti_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<bool>("avantiDopo");
-        QTest::newRow("Form2s hides it") << "Form2s" << false;
-        QTest::newRow("Form4s leaves it") << "Form4s" << true;
-    }
-    void avanti()
-    {
-        QFETCH(QString, nome);
-        QFETCH(bool, avantiDopo);
-        Prova p(nome, 3, Cane);
-        p.Tasti(nome == "Form2s" ? "RE" : "E");
-        QVERIFY(p.f->cornice().StatusBar1->PannelloVisibile(3));
-        p.Tasti("E");
-        QCOMPARE(p.f->cornice().StatusBar1->PannelloVisibile(3), avantiDopo);
+        QCOMPARE(p.Punteggio(), QString("0 1"));
     }
 
     // The grid shown takes the keys: nothing is judged unseen behind it; closed, the scan has them back.
@@ -174,7 +141,7 @@ private slots:
         p.f->mnuVisual_Click();
         QCOMPARE(QApplication::focusWidget(), p.f->cornice().Griglia);
         tastiera::Batti(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(int(p.a.p->Errati), 0);
+        QCOMPARE(p.Punteggio(), QString("0 0"));
         p.f->mnuChiudi_Click();
         p.Tasti("T");
         QCOMPARE(QApplication::focusWidget(), p.f->cornice().Scansione->PictureScansioneManuale());
@@ -204,7 +171,7 @@ private slots:
             QCOMPARE(int(p.a.p->IndiceFrase), 4);
             p.Tasti("EE");
         }
-        QCOMPARE(int(p.a.p->Esatti), 12);
+        QCOMPARE(p.Punteggio(), QString("12 0"));
     }
 
     void form4sSoloSottintesi()
@@ -213,7 +180,7 @@ private slots:
         QCOMPARE(p.a.servizi->messaggi.size(), std::size_t(1));
         p.Tasti("TPQSETT");
         QCOMPARE(p.a.servizi->messaggi.size(), std::size_t(1));
-        QCOMPARE(int(p.a.p->Esatti) + int(p.a.p->Errati), 0);
+        QCOMPARE(p.Punteggio(), QString("0 0"));
         QVERIFY(!p.f->Shape1()->Visible());
         QVERIFY(p.f->cornice().mnuLivelli->Utilizzabile());
     }
