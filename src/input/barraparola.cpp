@@ -12,7 +12,7 @@ void BarraParola::Crea(QWidget* area, const ProgettoBarra& p)
 
     LabelDim = new Etichetta(area);
     LabelDim->setCaption(QStringLiteral(" "));
-    LabelDim->setBackColor(0xFFFFFF);
+    LabelDim->setBackColor(colore::Bianco);
     LabelDim->Move(0, 0, p.larghezzaSpazio, 375);
     LabelDim->hide();
 }

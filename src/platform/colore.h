@@ -7,6 +7,11 @@ using Colore = std::uint32_t;
 
 namespace colore {
 
+// The two neutral colours every window uses: white (a word or box at rest) and the light grey of a
+// button at rest.
+inline constexpr Colore Bianco = 0xFFFFFF;
+inline constexpr Colore GrigioChiaro = 0xE0E0E0;
+
 constexpr Colore Rgb(int r, int g, int b)
 {
     return static_cast<Colore>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

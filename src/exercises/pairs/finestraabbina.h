@@ -30,7 +30,7 @@ class FinestraAbbina : public FinestraCoppie {
     Q_OBJECT
 public:
     static constexpr int Righe = coppie::RigheMassime;
-    static constexpr Colore Bianco = 0xFFFFFF;
+    static constexpr Colore Bianco = colore::Bianco;
 
     FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina);
 
@@ -107,7 +107,7 @@ class Form3s : public FinestraAbbina {
 public:
     static constexpr int BordoSoggetto = 9;
     static constexpr int BordoCasella = 12;
-    static constexpr Colore ColoreBottoneNormale = 0xE0E0E0;
+    static constexpr Colore ColoreBottoneNormale = colore::GrigioChiaro;
 
     Form3s(Programma& programma, const ProgettoFinestra& progetto);
 

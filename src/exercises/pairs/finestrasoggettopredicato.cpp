@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr Colore Bianco = 0xFFFFFF;
+using colore::Bianco;
 constexpr Colore VerdeSoggetto = 0x80FF80;
 constexpr Colore RosaPredicato = 0xFFC0FF;
 constexpr int TopParole = 2700;

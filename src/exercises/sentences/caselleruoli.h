@@ -18,7 +18,7 @@ struct ProgettoCasella {
     int top = 0;
     int width = 0;
     int height = 0;
-    Colore sfondo = 0xFFFFFF;
+    Colore sfondo = colore::Bianco;
     QString intestazione{}; // Label6's caption
     int leftIntestazione = 0;
     int topIntestazione = 0;

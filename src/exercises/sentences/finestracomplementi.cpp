@@ -9,7 +9,7 @@ using namespace complementi;
 namespace {
 
 const QString RigaAiuto = QStringLiteral("* * * aiuto * * *");
-constexpr Colore ColoreCasellaNormale = 0xFFFFFF;
+constexpr Colore ColoreCasellaNormale = colore::Bianco;
 
 // What the scanning driver steps over: the boxes, or the pronoun buttons in the pronoun phase.
 class ElementiComplementi : public ElementiScansione {

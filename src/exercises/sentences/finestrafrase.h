@@ -55,7 +55,7 @@ struct VarianteFrase {
 
 // Colours of the sentence windows (0x00BBGGRR).
 namespace colorifrase {
-inline constexpr Colore Bianco = 0xFFFFFF;
+inline constexpr Colore Bianco = colore::Bianco;
 inline constexpr Colore Verde = 0x80FF80;
 inline constexpr Colore Rosa = 0xC0C0FF;
 inline constexpr Colore Rosso = 0x0000FF;

@@ -29,7 +29,7 @@ struct ProgettoPronomi {
 
 class PannelloPronomi {
 public:
-    static constexpr Colore ColoreBottone = 0xE0E0E0;
+    static constexpr Colore ColoreBottone = colore::GrigioChiaro;
 
     Cornice* Frame1 = nullptr;
     ArrayControlli<Bottone> Command1;

@@ -9,7 +9,7 @@ namespace {
 
 using A = Azzeramento;
 
-constexpr Colore Bianco = 0xFFFFFF;
+using colore::Bianco;
 constexpr Colore VerdeChiaro = 0x80FF80;
 constexpr Colore Rosa = 0xFFC0FF;
 constexpr Colore Giallo = 0xC0FFFF;

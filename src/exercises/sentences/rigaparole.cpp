@@ -1,7 +1,7 @@
 #include "exercises/sentences/rigaparole.h"
 
 namespace {
-constexpr Colore Bianco = 0xFFFFFF;
+using colore::Bianco;
 }
 
 Etichetta* RigaParole::Crea(QWidget* area, int left, int top, double punti, const std::optional<QCursor>& puntatore)
