@@ -6,7 +6,7 @@
 // random; the words stand under their own boxes or crosswise, at random.
 #include "exercises/pairs/finestracoppie.h"
 #include "exercises/pairs/regolecoppie.h"
-#include "exercises/sentences/caselleruoli.h"
+#include "frame/caselleruoli.h"
 #include "input/elementiscansione.h"
 
 #include <cstdint>
