@@ -1,0 +1,33 @@
+// Built without assertions, as the program is released: an element that is not loaded is the
+// array's stand-in, and the handler that asked for it goes on.
+#include "platform/arraycontrolli.h"
+#include "platform/controlli.h"
+#include "suite.h"
+
+#include <QTest>
+#include <QWindow>
+
+class TestSostituto : public QObject {
+    Q_OBJECT
+private slots:
+    void elementoMancante()
+    {
+        QWidget w;
+        ArrayControlli<Etichetta> a;
+        a.Progetta(0, new Etichetta(&w));
+        w.show();
+        QTest::ignoreMessage(QtWarningMsg, "control array: element 3 is not loaded");
+        Etichetta& e = a(3);
+        int clic = 0;
+        QObject::connect(&e, &Etichetta::Click, [&] { ++clic; });
+        e.setCaption(QStringLiteral("nessuna"));
+        e.show();
+        QTest::mouseClick(&e, Qt::LeftButton);
+        QCOMPARE(clic, 0);
+        QVERIFY(!e.isEnabled() && (!e.windowHandle() || !e.windowHandle()->isVisible()));
+        QVERIFY(!a.Esiste(3) && a.Count() == 1 && &e != &a(0));
+    }
+};
+FRASOLINO_TEST(TestSostituto);
+
+#include "tst_sostituto.moc"
