@@ -168,11 +168,7 @@ private slots:
         a.Progetta(0, new Etichetta(&w));
         int clic = 0;
         a.Collega([&](int, Etichetta* e) {
-            QObject::connect(e, &Etichetta::Click, [&] {
-                ++clic;
-                a.UnloadCreati();
-                a.Load(1)->show();
-            });
+            QObject::connect(e, &Etichetta::Click, [&] { ++clic, a.UnloadCreati(), a.Load(1)->show(); });
         });
         a.Load(1)->show();
         w.show();

@@ -12,20 +12,15 @@ class TestSostituto : public QObject {
 private slots:
     void elementoMancante()
     {
-        QWidget w;
         ArrayControlli<Etichetta> a;
-        a.Progetta(0, new Etichetta(&w));
-        w.show();
         QTest::ignoreMessage(QtWarningMsg, "control array: element 3 is not loaded");
         Etichetta& e = a(3);
         int clic = 0;
         QObject::connect(&e, &Etichetta::Click, [&] { ++clic; });
-        e.setCaption(QStringLiteral("nessuna"));
         e.show();
         QTest::mouseClick(&e, Qt::LeftButton);
-        QCOMPARE(clic, 0);
-        QVERIFY(!e.isEnabled() && (!e.windowHandle() || !e.windowHandle()->isVisible()));
-        QVERIFY(!a.Esiste(3) && a.Count() == 1 && &e != &a(0));
+        QVERIFY(clic == 0 && !e.isEnabled() && (!e.windowHandle() || !e.windowHandle()->isVisible()));
+        QVERIFY(!a.Esiste(3) && a.Count() == 0);
     }
 };
 FRASOLINO_TEST(TestSostituto);
