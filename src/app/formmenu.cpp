@@ -9,30 +9,32 @@
 
 #include <QMouseEvent>
 
+using P = ProgettiEsercizi;
+
 const std::array<VoceMenuEsercizi, FormMenu::NumeroVoci> FormMenu::VociMenu = {{
-    {"soggetto - predicato", 0, 0, "Form1", "Form1s", "", 0, false},
-    {"abbina   soggetto / predicato", 0, 1, "Form3", "Form3s", "", 0, false},
-    {"riconosci il predicato", 0, 2, "Form2", "Form2s", "", 0, false},
-    {"riconosci il soggetto", 0, 3, "Form4", "Form4s", "", 0, false},
-    {"soggetto sottinteso", 0, 4, "Form15", "Form15s", "", 0, false},
-    {"complemento oggetto", 0, 5, "Form5", "Form5s", "", 0, false},
-    {"complemento di specificazione", 0, 6, "Form7", "Form7s", "specificazione.txt", 3, false},
-    {"ripasso 1", 0, 7, "Form7", "Form7s", "ripasso1.txt", 3, true},
-    {"complemento di termine", 1, 0, "Form7", "Form7s", "termine.txt", 4, false},
-    {"ripasso 2", 1, 1, "Form7", "Form7s", "ripasso2.txt", 4, true},
-    {"complemento di causa", 1, 2, "Form7", "Form7s", "causa.txt", 5, false},
-    {"ripasso 3", 1, 3, "Form7", "Form7s", "ripasso3.txt", 5, true},
-    {"complemento di  mezzo", 1, 4, "Form11", "Form11s", "mezzo.txt", 6, false},
-    {"ripasso 4", 1, 5, "Form11", "Form11s", "ripasso4.txt", 6, true},
-    {"complementi di compagnia/unione", 1, 6, "Form11", "Form11s", "compagnia.txt", 7, false},
-    {"ripasso 5", 1, 7, "Form11", "Form11s", "ripasso5.txt", 7, true},
-    {"complementi di luogo", 2, 0, "Form11", "Form11s", "luogo.txt", 8, false},
-    {"ripasso 6", 2, 1, "Form11", "Form11s", "ripasso6.txt", 8, true},
-    {"complemento di modo", 2, 2, "Form14", "Form14s", "modo.txt", 9, false},
-    {"ripasso 7", 2, 3, "Form14", "Form14s", "ripasso7.txt", 9, true},
-    {"complementi di tempo", 2, 4, "Form14", "Form14s", "tempo.txt", 10, false},
-    {"ripasso 8", 2, 5, "Form14", "Form14s", "ripasso8.txt", 10, true},
-    {"Esci", 2, 7, "", "", "", 0, false},
+    {"soggetto - predicato", 0, 0, &P::Form1, &P::Form1s, "", 0, false},
+    {"abbina   soggetto / predicato", 0, 1, &P::Form3, &P::Form3s, "", 0, false},
+    {"riconosci il predicato", 0, 2, &P::Form2, &P::Form2s, "", 0, false},
+    {"riconosci il soggetto", 0, 3, &P::Form4, &P::Form4s, "", 0, false},
+    {"soggetto sottinteso", 0, 4, &P::Form15, &P::Form15s, "", 0, false},
+    {"complemento oggetto", 0, 5, &P::Form5, &P::Form5s, "", 0, false},
+    {"complemento di specificazione", 0, 6, &P::Form7, &P::Form7s, "specificazione.txt", 3, false},
+    {"ripasso 1", 0, 7, &P::Form7, &P::Form7s, "ripasso1.txt", 3, true},
+    {"complemento di termine", 1, 0, &P::Form7, &P::Form7s, "termine.txt", 4, false},
+    {"ripasso 2", 1, 1, &P::Form7, &P::Form7s, "ripasso2.txt", 4, true},
+    {"complemento di causa", 1, 2, &P::Form7, &P::Form7s, "causa.txt", 5, false},
+    {"ripasso 3", 1, 3, &P::Form7, &P::Form7s, "ripasso3.txt", 5, true},
+    {"complemento di  mezzo", 1, 4, &P::Form11, &P::Form11s, "mezzo.txt", 6, false},
+    {"ripasso 4", 1, 5, &P::Form11, &P::Form11s, "ripasso4.txt", 6, true},
+    {"complementi di compagnia/unione", 1, 6, &P::Form11, &P::Form11s, "compagnia.txt", 7, false},
+    {"ripasso 5", 1, 7, &P::Form11, &P::Form11s, "ripasso5.txt", 7, true},
+    {"complementi di luogo", 2, 0, &P::Form11, &P::Form11s, "luogo.txt", 8, false},
+    {"ripasso 6", 2, 1, &P::Form11, &P::Form11s, "ripasso6.txt", 8, true},
+    {"complemento di modo", 2, 2, &P::Form14, &P::Form14s, "modo.txt", 9, false},
+    {"ripasso 7", 2, 3, &P::Form14, &P::Form14s, "ripasso7.txt", 9, true},
+    {"complementi di tempo", 2, 4, &P::Form14, &P::Form14s, "tempo.txt", 10, false},
+    {"ripasso 8", 2, 5, &P::Form14, &P::Form14s, "ripasso8.txt", 10, true},
+    {"Esci", 2, 7, nullptr, nullptr, "", 0, false},
 }};
 
 FormMenu::FormMenu(Programma& p, RegistroFinestre& registro)
@@ -202,10 +204,8 @@ void FormMenu::AvviaEsercizi(std::int16_t k)
         p_.FileEsercizio = p_.PercorsoDati(QStringLiteral("testifrasolino/complementi/") + QString::fromUtf8(v.fileFrasi));
         p_.NumeroComplemento = v.numeroComplemento;
     }
-    const char* nome = p_.ModalitaInput == ModoMouse ? v.finestraMouse : v.finestraScansione;
-    Finestra* finestra = registro_.Esercizio(QString::fromUtf8(nome));
-    if (!finestra) return;
-    finestra->Mostra();
+    const RigaProgetti riga = p_.ModalitaInput == ModoMouse ? v.finestraMouse : v.finestraScansione;
+    registro_.Esercizio(Progetti().*riga)->Mostra();
     Scarica();
 }
 

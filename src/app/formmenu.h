@@ -3,6 +3,7 @@
 // sounds check box and the menu bar. Every showing is a fresh load. AvviaEsercizi is the one
 // launcher of the exercises; the keyboard and scanning drivers reach the entries, the highlight,
 // the focus boxes and Timer1 through the public members below.
+#include "app/progettifinestre.h"
 #include "core/programma.h"
 #include "input/elementicontrolli.h"
 #include "input/pilotamenu.h"
@@ -25,8 +26,8 @@ struct VoceMenuEsercizi {
     const char* caption;       // exact, inner blanks included
     int colonna;               // 0..2
     int riga;                  // 0..7
-    const char* finestraMouse; // "" for "Esci"
-    const char* finestraScansione;
+    RigaProgetti finestraMouse; // none for "Esci"
+    RigaProgetti finestraScansione;
     const char* fileFrasi;     // the complements' sentence file, "" when none
     std::int16_t numeroComplemento;
     bool ripasso;              // the review entries are italic

@@ -46,16 +46,18 @@ FormInfo& RegistroFinestre::Info()
     return *info_;
 }
 
+Finestra* RegistroFinestre::Esercizio(const ProgettoFinestra& progetto)
+{
+    auto it = esercizi_.find(progetto.nome);
+    if (it == esercizi_.end()) it = esercizi_.emplace(progetto.nome, CreaFinestraEsercizio(p_, progetto)).first;
+    return it->second.get();
+}
+
 Finestra* RegistroFinestre::Esercizio(const QString& nome)
 {
-    auto it = esercizi_.find(nome);
-    if (it == esercizi_.end()) {
-        std::unique_ptr<Finestra> f = CreaFinestraEsercizio(p_, nome);
-        Q_ASSERT_X(f, "RegistroFinestre::Esercizio", "unknown exercise window");
-        if (!f) return nullptr;
-        it = esercizi_.emplace(nome, std::move(f)).first;
-    }
-    return it->second.get();
+    const ProgettoFinestra* progetto = Progetto(nome);
+    Q_ASSERT_X(progetto, "RegistroFinestre::Esercizio", "unknown exercise window");
+    return progetto ? Esercizio(*progetto) : nullptr;
 }
 
 Finestra* RegistroFinestre::EsercizioCreato(const QString& nome) const

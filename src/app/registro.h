@@ -13,6 +13,7 @@ class FormAvvio;
 class FormMenu;
 class FormConfigura;
 class FormInfo;
+struct ProgettoFinestra;
 
 class RegistroFinestre {
 public:
@@ -27,6 +28,8 @@ public:
     FormConfigura& Configura();
     FormInfo& Info();
 
+    // The exercise window of a design row.
+    Finestra* Esercizio(const ProgettoFinestra& progetto);
     // An exercise window by its name ("Form1" ... "Form15s"); an unknown name is a programming
     // error (null).
     Finestra* Esercizio(const QString& nome);

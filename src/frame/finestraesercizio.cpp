@@ -5,7 +5,6 @@
 #include "platform/file.h"
 #include "platform/twips.h"
 
-#include <QCoreApplication>
 #include <QPixmap>
 
 #include <algorithm>
@@ -323,7 +322,6 @@ void FinestraEsercizio::ImpostaGriglia()
         if (colonne.intestazioniCentrate.contains(i)) m.setFixedAlignment(i, Centrato);
     }
     g->Aggiorna();
-    if (progetto_.grigliaVerdana) QCoreApplication::processEvents();
 }
 
 void FinestraEsercizio::RiempiGriglia(const QStringList& celle)

@@ -1,14 +1,16 @@
 #pragma once
 // An indexed array of like controls. Element 0 (or any designed element) is handed in; Load(i)
-// creates element i as a hidden copy of element 0 in its present state; Unload(i) deletes it.
+// creates element i as a hidden copy of element 0 in its present state; Unload(i) removes it.
 // Every element, designed or created, is passed to the hook given to Collega, so that the window
 // connects its handlers with the index.
+#include <QObject>
 #include <QPointer>
 #include <QtGlobal>
 
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 
 template <class T>
 class ArrayControlli {
@@ -48,22 +50,22 @@ public:
         return copia;
     }
 
-    // Deletes a created element; designed elements cannot be unloaded.
+    // Removes a created element; designed elements cannot be unloaded. The index is free at once.
     void Unload(int indice)
     {
         auto it = elementi_.find(indice);
         if (it == elementi_.end() || progettati_[indice]) return;
-        delete it->second.data();
+        Scarta(it->second.data());
         elementi_.erase(it);
         progettati_.erase(indice);
     }
 
-    // Deletes every created element.
+    // Removes every created element.
     void UnloadCreati()
     {
         for (auto it = elementi_.begin(); it != elementi_.end();) {
             if (!progettati_[it->first]) {
-                delete it->second.data();
+                Scarta(it->second.data());
                 progettati_.erase(it->first);
                 it = elementi_.erase(it);
             } else {
@@ -78,13 +80,22 @@ public:
         return it != elementi_.end() && it->second;
     }
 
-    // Element i; asking for one that is not loaded is a programming error, and the program stops
-    // with a message rather than go on with a control that is not there.
+    // Element i. Asking for one that is not loaded is a programming error: it asserts. Without
+    // assertions the caller gets the array's stand-in, a disabled control that is never on screen
+    // and raises no event, and the handler that asked goes on without effect.
     T& operator()(int indice) const
     {
         auto it = elementi_.find(indice);
-        if (it == elementi_.end() || !it->second) qFatal("control array: element %d is not loaded", indice);
-        return *it->second;
+        if (it != elementi_.end() && it->second) return *it->second;
+        Q_ASSERT_X(false, "ArrayControlli", "element not loaded");
+        qWarning("control array: element %d is not loaded", indice);
+        if (!sostituto_) {
+            sostituto_ = std::make_unique<T>();
+            sostituto_->setAttribute(Qt::WA_DontShowOnScreen);
+            sostituto_->setEnabled(false);
+            sostituto_->blockSignals(true);
+        }
+        return *sostituto_;
     }
 
     // The loaded elements in index order: `for (Etichetta& e : Label3)`.
@@ -130,7 +141,20 @@ public:
     }
 
 private:
+    // A removed element may be running the very handler that removes it (a word label whose click
+    // starts the next sentence): it leaves its window and its handlers at once, and is deleted
+    // when control returns to the event loop.
+    static void Scarta(T* controllo)
+    {
+        if (!controllo) return;
+        controllo->hide();
+        QObject::disconnect(controllo, nullptr, nullptr, nullptr);
+        controllo->setParent(nullptr);
+        controllo->deleteLater();
+    }
+
     std::map<int, QPointer<T>> elementi_;
     std::map<int, bool> progettati_;
     std::function<void(int, T*)> collega_;
+    mutable std::unique_ptr<T> sostituto_;
 };

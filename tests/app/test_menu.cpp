@@ -385,7 +385,10 @@ void TestMenu::avviaEsercizi()
     RegistroFinestre r(*a.p);
     FormMenu& m = r.Menu();
     m.Mostra();
+    bool attesa = false; // an event waiting since before the opening runs after it, not within
+    QMetaObject::invokeMethod(&m, [&] { attesa = true; }, Qt::QueuedConnection);
     m.AvviaEsercizi(static_cast<std::int16_t>(indice));
+    QVERIFY(!attesa);
     EliminaRimandati();
 
     QVERIFY(!m.Caricata());

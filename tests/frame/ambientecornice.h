@@ -32,10 +32,11 @@ public:
 class CoppieContate : public FinestraCoppie {
 public:
     using FinestraCoppie::FinestraCoppie;
-    void NuovaFrase() override { ++frasi; }
-    void NuovoEsercizio() override { ++esercizi; }
-    int frasi = 0;
-    int esercizi = 0;
+    void ProssimoElemento() override { ++elementi; }
+    int elementi = 0;
+
+protected:
+    void PassiCaricamento() override { CaricaCoppie(); }
 };
 
 // The frame of the window of the given name with its design, around a counting exercise.
@@ -50,6 +51,6 @@ inline std::unique_ptr<FinestraEsercizio> CreaFinestra(Programma& p, const QStri
 inline int Prossimi(FinestraEsercizio& f)
 {
     if (auto* x = dynamic_cast<FrasiContate*>(&f)) return x->frasi;
-    if (auto* x = dynamic_cast<CoppieContate*>(&f)) return x->frasi + x->esercizi;
+    if (auto* x = dynamic_cast<CoppieContate*>(&f)) return x->elementi;
     return -1;
 }

@@ -146,6 +146,7 @@ void TestGriglia::rigaCoppia()
     auto& c = dynamic_cast<FinestraCoppie&>(*f);
     f->Mostra();
     a.p->IndiceFrase = 2;
+    c.Livello = 3;
     c.SegniErrore = QStringLiteral("**");
     f->RiempiGriglia(c.RigaSoggettoPredicato());
     const ModelloGriglia& m = f->cornice().Griglia->Modello();

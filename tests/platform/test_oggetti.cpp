@@ -145,8 +145,9 @@ private slots:
 
         QPointer<Etichetta> guardia(uno);
         a.Unload(1);
-        QVERIFY(guardia.isNull());
         QVERIFY(!a.Esiste(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guardia.isNull());
         QCOMPARE(indici(), (std::vector<int>{0, 2}));
         // The designed element stays.
         a.Unload(0);
@@ -155,6 +156,30 @@ private slots:
         QCOMPARE(a.Count(), 1);
         QCOMPARE(a.UBound(), 0);
         QCOMPARE(w.findChildren<Etichetta*>().size(), qsizetype(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A label's own click handler builds the row again, itself included: the label outlives its
+    // event, out of the window and deaf, and its index holds the new label at once.
+    void rigaRifattaDalProprioClic()
+    {
+        QWidget w;
+        ArrayControlli<Etichetta> a;
+        a.Progetta(0, new Etichetta(&w));
+        int clic = 0;
+        a.Collega([&](int, Etichetta* e) {
+            QObject::connect(e, &Etichetta::Click, [&] { ++clic, a.UnloadCreati(), a.Load(1)->show(); });
+        });
+        a.Load(1)->show();
+        w.show();
+        QPointer<Etichetta> vecchia(&a(1));
+        QTest::mouseClick(vecchia, Qt::LeftButton);
+        QCOMPARE(clic, 1);
+        QVERIFY(vecchia && vecchia != &a(1) && vecchia->isHidden() && !vecchia->parent());
+        QTest::mouseClick(vecchia, Qt::LeftButton);
+        QCOMPARE(clic, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!vecchia);
     }
 
     void collegaDopo()

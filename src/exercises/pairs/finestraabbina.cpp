@@ -102,6 +102,12 @@ QStringList FinestraAbbina::Riga(const QString& coppia, bool giusta) const
     return coppie::RigaAbbinamento(righeInUso_, coppia, giusta);
 }
 
+void FinestraAbbina::PassiCaricamento()
+{
+    NumeroRighe = 9;
+    CaricaCoppie();
+}
+
 void FinestraAbbina::NuovoEsercizio()
 {
     if (!Label3.Esiste(0)) return; // not loaded

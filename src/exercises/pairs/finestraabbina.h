@@ -54,7 +54,9 @@ public:
     // pairs; 0 when there is no exercise.
     int RigheInUso() const { return righeInUso_; }
 
-    void NuovoEsercizio() override;
+    // The next item is a whole exercise.
+    void NuovoEsercizio();
+    void ProssimoElemento() override { NuovoEsercizio(); }
     void ScombiccheraPosti();
 
     // The number-of-pairs panel.
@@ -64,6 +66,7 @@ public:
 
 protected:
     void CreaControlliEsercizio() override;
+    void PassiCaricamento() override;
 
     // What a window does besides when an exercise starts, before the draw and once it is shown.
     virtual void InizioEsercizio() {}

@@ -12,34 +12,6 @@ FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& pro
 {
 }
 
-void FinestraCoppie::ProssimoElemento()
-{
-    if (Abbina())
-        NuovoEsercizio();
-    else
-        NuovaFrase();
-}
-
-void FinestraCoppie::PassiCaricamento()
-{
-    if (Abbina()) NumeroRighe = 9;
-    CaricaCoppie();
-    // The mouse placement window shows its first pair from the moment it is on screen.
-    if (!Abbina() && !progetto_.scansione) NuovaFrase();
-}
-
-void FinestraCoppie::Attivazione()
-{
-    if (Abbina()) {
-        ImpostaGriglia();
-        NuovoEsercizio();
-        return;
-    }
-    Livello = 3;
-    if (progetto_.scansione) NuovaFrase();
-    ImpostaGriglia();
-}
-
 QStringList FinestraCoppie::RigaSoggettoPredicato() const
 {
     const int i = programma_.IndiceFrase;

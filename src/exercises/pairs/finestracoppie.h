@@ -25,11 +25,6 @@ public:
     void CaricaCoppie();
     void RicaricaLista() override { CaricaCoppie(); }
 
-    // The next item: a pair (NuovaFrase) or a matching exercise (NuovoEsercizio).
-    virtual void NuovaFrase() {}
-    virtual void NuovoEsercizio() {}
-    void ProssimoElemento() override;
-
     // The result row of the subject-predicate windows for the pair drawn last: level, subject,
     // predicate and the error marks.
     QStringList RigaSoggettoPredicato() const;
@@ -37,8 +32,4 @@ public:
 protected:
     // How this window reads the list's fields.
     LetturaCampi lettura_;
-
-    void PassiCaricamento() override;
-    void Attivazione() override;
-    bool Abbina() const { return progetto_.griglia == LayoutGriglia::Coppie; }
 };

@@ -67,12 +67,21 @@ void FinestraSoggettoPredicato::CreaControlliEsercizio()
     }
 }
 
+void FinestraSoggettoPredicato::PassiCaricamento()
+{
+    CaricaCoppie();
+    // The mouse window shows its first pair from the moment it is on screen.
+    if (!progetto_.scansione) NuovaFrase();
+}
+
 void FinestraSoggettoPredicato::Attivazione()
 {
     LeggiPosizioni();
     if (programma_.CursoreDiSistema)
         for (Etichetta& e : Label3) e.setPuntatore(std::nullopt);
-    FinestraCoppie::Attivazione();
+    Livello = 3;
+    if (progetto_.scansione) NuovaFrase();
+    ImpostaGriglia();
 }
 
 // The two places are wherever the boxes stand now, left and right: the window may have been

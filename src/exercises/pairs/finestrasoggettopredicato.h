@@ -6,7 +6,7 @@
 // random; the words stand under their own boxes or crosswise, at random.
 #include "exercises/pairs/finestracoppie.h"
 #include "exercises/pairs/regolecoppie.h"
-#include "exercises/sentences/caselleruoli.h"
+#include "frame/caselleruoli.h"
 #include "input/elementiscansione.h"
 
 #include <cstdint>
@@ -32,12 +32,15 @@ public:
     // False after a draw that found no pair in the list in use.
     bool CoppiaInCorso() const { return coppiaInCorso_; }
 
-    void NuovaFrase() override;
+    // The next item is a pair.
+    void NuovaFrase();
+    void ProssimoElemento() override { NuovaFrase(); }
     void ScombiccheraPosti();
     void mnuLiv_Click(int Index) override;
 
 protected:
     void CreaControlliEsercizio() override;
+    void PassiCaricamento() override;
     void Attivazione() override;
 
     // A word placed on a box: judged, shown, counted, booked.

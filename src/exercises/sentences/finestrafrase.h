@@ -4,10 +4,10 @@
 // where the window has them, the pronoun panel and the role boxes. What the windows do differently
 // when a sentence starts (which controls they reset, how they keep a hidden subject, which lines
 // they draw) is data of the window (VarianteFrase); what they do after the layout is a virtual tail.
-#include "exercises/sentences/caselleruoli.h"
 #include "exercises/sentences/pannellopronomi.h"
 #include "exercises/sentences/rigafrase.h"
 #include "exercises/sentences/rigaparole.h"
+#include "frame/caselleruoli.h"
 #include "frame/finestrafrasi.h"
 
 #include <QStringList>

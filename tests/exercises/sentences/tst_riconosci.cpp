@@ -262,6 +262,7 @@ void TestRiconosci::etichettePrecedentiTolte()
     QCOMPARE(f.Parole.Label3(0).BackColor(), Colore(255));
     p.Frase("la mamma#0#cucina#1#\r\n");
     QCOMPARE(f.Parole.Label3.Count(), 2);
+    EliminaRimandati();
     QVERIFY(vecchia1.isNull());
     QVERIFY(vecchia2.isNull());
     QCOMPARE(prima.data(), &f.Parole.Label3(0));

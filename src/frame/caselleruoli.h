@@ -1,5 +1,5 @@
 #pragma once
-// The role boxes of the complement windows: one answer box Label4(i) per grammatical role (0 subject,
+// The role boxes of the complement and subject-predicate windows: one answer box Label4(i) per role (0 subject,
 // 1 predicate, 2 direct object, then the complements), each under its heading Label6(i). A word
 // label dropped on a box is handed to the window with the box's index.
 #include "platform/arraycontrolli.h"

@@ -1,4 +1,4 @@
-#include "exercises/sentences/caselleruoli.h"
+#include "frame/caselleruoli.h"
 
 CaselleRuoli::CaselleRuoli()
 {
