@@ -36,32 +36,29 @@ Lancio Su(const QByteArray& righe, std::int16_t modo = ModoMouse)
 class TestCoppie : public QObject {
     Q_OBJECT
 private slots:
-    // Drops "word>box"; the boxes' order and the outcome.
+    // Drops "word>box"; the boxes' order, the state after each drop (see Stato) and the outcome.
     void form1_data()
     {
         QTest::addColumn<int>("livello");
         QTest::addColumn<QStringList>("lasci");
-        QTest::addColumn<int>("esatti");
-        QTest::addColumn<int>("errati");
+        QTest::addColumn<QString>("stati");
         QTest::addColumn<QStringList>("caselle");
         QTest::addColumn<QStringList>("riga"); // empty: no result row
 
-        QTest::newRow("subject first: shown, nothing counted") << 1 << QStringList{"0>0"} << 0 << 0
+        QTest::newRow("subject first: shown, nothing counted") << 1 << QStringList{"0>0"} << "0 0 #0"
                                                                << QStringList{"il cane", ""} << QStringList{};
-        QTest::newRow("both right") << 1 << QStringList{"0>0", "1>1"} << 1 << 0 << QStringList{"il cane", "abbaia"}
-                                    << QStringList{"1", "1", "il cane", "abbaia", ""};
+        QTest::newRow("both right") << 1 << QStringList{"0>0", "1>1"} << "0 0 #0, 1 0 #1 A"
+            << QStringList{"il cane", "abbaia"} << QStringList{"1", "1", "il cane", "abbaia", ""};
         QTest::newRow("two wrong, subject box on the right")
-            << 2 << QStringList{"1>0", "0>1", "1>1", "0>0"} << 1 << 2 << QStringList{"il cane", "abbaia"}
-            << QStringList{"1", "2", "il cane", "abbaia", "**"};
-        QTest::newRow("a placed word cannot be dropped again") << 1 << QStringList{"0>0", "0>1"} << 0 << 0
+            << 2 << QStringList{"1>0", "0>1", "1>1", "0>0"} << "0 1 #0, 0 2 #0, 0 2 #0, 1 2 #1 A"
+            << QStringList{"il cane", "abbaia"} << QStringList{"1", "2", "il cane", "abbaia", "**"};
+        QTest::newRow("a placed word cannot be dropped again") << 1 << QStringList{"0>0", "0>1"} << "0 0 #0, 0 0 #0"
                                                                << QStringList{"il cane", ""} << QStringList{};
     }
     void form1()
     {
         QFETCH(int, livello);
         QFETCH(QStringList, lasci);
-        QFETCH(int, esatti);
-        QFETCH(int, errati);
         QFETCH(QStringList, riga);
         ProvaFinestra<Form1> t("Form1", Su(Cane));
         Form1& f = *t.f;
@@ -73,17 +70,17 @@ private slots:
         for (int i = 0; i < 2; ++i) QCOMPARE(f.Caselle.Label6(i).Left(), f.Caselle.Label4(i).Left());
         QCOMPARE(f.Label3(0).Left() + f.Label3(1).Left(), f.Caselle.Label4(0).Left() + f.Caselle.Label4(1).Left());
 
+        QStringList stati;
         for (const QString& l : lasci) {
             Etichetta& parola = f.Label3(l.section('>', 0, 0).toInt());
             if (parola.isEnabled()) Trascina(parola, f.Caselle.Label4(l.section('>', 1, 1).toInt()));
+            stati << t.Stato();
         }
-        QCOMPARE(t.Punteggio(), QString("%1 %2").arg(esatti).arg(errati));
+        QTEST(stati.join(", "), "stati");
         QTEST((QStringList{f.Caselle.Label4(0).Caption(), f.Caselle.Label4(1).Caption()}), "caselle");
-        QCOMPARE(ColonnaGriglia(f, 0).size(), riga.isEmpty() ? 0 : 1);
         if (!riga.isEmpty()) QCOMPARE(RigaGriglia(f, 1), riga);
-        QCOMPARE(t.Avanti(), !riga.isEmpty());
         QCOMPARE(f.cornice().mnuLivelli->Bloccato(), riga.isEmpty());
-        QCOMPARE(t.a.servizi->suoni.filter("no.wav").size(), errati);
+        QCOMPARE(t.a.servizi->suoni.filter("no.wav").size(), t.a.p->Errati);
     }
 
     void form1OrdineDalMenu()
@@ -110,15 +107,17 @@ private slots:
     {
         QTest::addColumn<int>("livello");
         QTest::addColumn<QString>("tasti");
-        QTest::addColumn<QString>("punti");      // "esatti errati"
+        QTest::addColumn<QString>("stati");      // after each G, W and E (see Stato)
         QTest::addColumn<QStringList>("errori"); // of the result rows
         QTest::addColumn<bool>("nuova");         // a new pair is on screen at the end
 
-        QTest::newRow("both phases") << 1 << "GG" << "1 0" << QStringList{""} << false;
-        QTest::newRow("wrong first, subject box on the right") << 2 << "WGG" << "1 1" << QStringList{"*"} << false;
-        QTest::newRow("select on the placed word does nothing") << 1 << "GSESE" << "1 0" << QStringList{""} << false;
-        QTest::newRow("select after the end") << 2 << "GGE" << "1 0" << QStringList{""} << true;
-        QTest::newRow("half placed") << 1 << "G" << "0 0" << QStringList{} << false;
+        QTest::newRow("both phases") << 1 << "GG" << "0 0 #0, 1 0 #1 A" << QStringList{""} << false;
+        QTest::newRow("wrong first, subject box on the right") << 2 << "WGG" << "0 1 #0, 0 1 #0, 1 1 #1 A"
+                                                               << QStringList{"*"} << false;
+        QTest::newRow("select on the placed word does nothing") << 1 << "GSESE" << "0 0 #0, 0 0 #0, 1 0 #1 A"
+                                                                << QStringList{""} << false;
+        QTest::newRow("select after the end") << 2 << "GGE" << "0 0 #0, 1 0 #1 A, 1 0 #1 A" << QStringList{""} << true;
+        QTest::newRow("half placed") << 1 << "G" << "0 0 #0" << QStringList{} << false;
     }
     void form1s()
     {
@@ -131,6 +130,7 @@ private slots:
         f.Livello = static_cast<std::int16_t>(livello);
         f.NuovaFrase();
         const int sinistra = f.Caselle.Label4(0).Left() < f.Caselle.Label4(1).Left() ? 0 : 1;
+        QStringList stati;
         for (const QChar k : tasti) {
             // The frames stand around the box to fill and the framed word.
             QVERIFY(f.controlli().Shape1->geometry().contains(f.Caselle.Label4(f.IndiceCasella).geometry()));
@@ -143,8 +143,9 @@ private slots:
             } else {
                 t.Tasti(k);
             }
+            if (k != 'S') stati << t.Stato();
         }
-        QTEST(t.Punteggio(), "punti");
+        QTEST(stati.join(", "), "stati");
         QCOMPARE(ColonnaGriglia(f, 4), errori);
         const bool finita = errori.size() == 1 && !nuova;
         QCOMPARE(f.controlli().Shape1->isVisible(), !finita);
@@ -179,7 +180,7 @@ private slots:
         QVERIFY(f.cornice().Timer1->Enabled());
     }
 
-    // Three rows: a wrong drop, then every subject on its box; the rows written and "Avanti".
+    // Three rows: a wrong drop, then every subject on its box; the state after each drop and the rows.
     void form3()
     {
         Lancio l = Su(Coppie(12));
@@ -200,17 +201,19 @@ private slots:
         QCOMPARE(s0.section(' ', 1), p0.section(' ', 1)); // subject 0 belongs to box 0
 
         Trascina(f.Label3(0), f.Label4(1));
+        QStringList stati{t.Stato()};
         QCOMPARE(RigaGriglia(f, 1), (QStringList{"1", "3", " ", s0 + " " + p1}));
         QCOMPARE(f.Label3(0).Caption(), s0);
-        for (int i : {0, 2, 1}) Trascina(f.Label3(i), f.Label4(i));
+        for (int i : {0, 2, 1}) {
+            Trascina(f.Label3(i), f.Label4(i));
+            stati << t.Stato();
+        }
+        QCOMPARE(stati.join(", "), "0 1 #1, 1 1 #2, 2 1 #3, 3 1 #4 A");
         QCOMPARE(f.Label4(0).Caption(), s0 + " " + p0);
         QCOMPARE(f.Label4(0).BackColor(), Form3::GialloChiaro);
         QVERIFY(!f.Label3(0).isEnabled());
         QCOMPARE(RigaGriglia(f, 2), (QStringList{"2", "3", s0 + " " + p0, " "}));
-        QCOMPARE(ColonnaGriglia(f, 0).size(), 4);
         QCOMPARE(f.CoppieFatte, std::int16_t(3));
-        QCOMPARE(t.Punteggio(), QString("3 1"));
-        QVERIFY(t.Avanti());
     }
 
     // Form3s in manual scanning: the rows in order from the top, the box frame skipping emptied boxes
@@ -236,6 +239,10 @@ private slots:
             QVERIFY(f.controlli().Shape2->geometry().contains(f.Label4(f.CasellaEvidenziata).geometry()));
             const int scelta = f.CasellaEvidenziata;
             t.Tasti("E");
+            QCOMPARE(t.Stato(), QString("%1 1 #%2").arg(riga + 1).arg(riga + 2));
+            // The "avanti" button lit and the frames gone only after the last row.
+            QCOMPARE(f.controlli().Command1->BackColor() == t.a.p->ColoreScansioneRgb(), riga == 3);
+            QCOMPARE(f.controlli().Shape1->isVisible(), riga < 3);
             QCOMPARE(f.Label4(scelta).Caption(), QString());
             QVERIFY(f.Label3(scelta).Caption().endsWith(QString("predicato %1").arg(f.Label3(scelta).Caption().section(' ', 1, 1))));
             if (riga < 3) {
@@ -246,8 +253,6 @@ private slots:
             }
         }
         QCOMPARE(RigaGriglia(f, 5)[1], QString("4"));
-        QCOMPARE(f.controlli().Command1->BackColor(), t.a.p->ColoreScansioneRgb());
-        QVERIFY(!f.controlli().Shape1->isVisible());
         f.cornice().Scansione->pilota().Timer1_Timer(); // no step while finished
         t.Tasti("S");
         QCOMPARE(f.controlli().Command1->BackColor(), Form3s::ColoreBottoneNormale);

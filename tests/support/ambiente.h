@@ -146,7 +146,17 @@ struct ProvaFinestra {
             return conti;
         return conti + " / " + b.Text(1) + " / " + b.Text(2);
     }
-    bool Avanti() const { return f->cornice().StatusBar1->PannelloVisibile(3); }
+    bool Avanti() const
+    {
+        const BarraStato& b = *f->cornice().StatusBar1;
+        return b.NumeroPannelli() >= 3 && b.PannelloVisibile(3);
+    }
+    // What an answer leaves: the counters, "#" and the results grid's rows, "A" while "Avanti" shows.
+    QString Stato() const
+    {
+        return QStringLiteral("%1 #%2%3").arg(Punteggio()).arg(f->cornice().Griglia->Modello().Rows() - 1)
+            .arg(Avanti() ? " A" : "");
+    }
     // A key script on a scanning window (see Copione).
     void Tasti(const QString& script) const { Copione(*f->cornice().Scansione, script); }
 

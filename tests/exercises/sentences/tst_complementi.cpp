@@ -10,11 +10,13 @@
 namespace {
 
 // A complement window on one sentence, driven by a script: "k>i" drags part k onto box i, "aiuto"
-// presses the help, "pN" presses pronoun button N, "avanti" clicks the "Avanti" panel.
+// presses the help, "pN" presses pronoun button N, "avanti" clicks the "Avanti" panel. Gives the
+// state after each action (see Stato), joined by ", ".
 struct Prova : ProvaComplementi {
     using ProvaComplementi::ProvaComplementi;
-    void Esegui(const QString& azioni) const
+    QString Esegui(const QString& azioni) const
     {
+        QStringList stati;
         for (const QString& a : azioni.split(' ', Qt::SkipEmptyParts)) {
             if (a == "aiuto")
                 QTest::mouseClick(const_cast<Bottone*>(f->controlli().Command2), Qt::LeftButton);
@@ -24,7 +26,9 @@ struct Prova : ProvaComplementi {
                 QTest::mouseClick(&f->Pronomi.Command1(a.mid(1).toInt()), Qt::LeftButton);
             else
                 Trascina(Parte(a.section('>', 0, 0).toInt()), Casella(a.section('>', 1, 1).toInt()));
+            stati << Stato();
         }
+        return stati.join(", ");
     }
 };
 
@@ -48,9 +52,8 @@ private slots:
         QTest::addColumn<int>("nc");
         QTest::addColumn<QString>("riga");
         QTest::addColumn<QString>("azioni");
-        QTest::addColumn<QString>("punti");      // "esatti errati"
+        QTest::addColumn<QString>("stati");      // after each action
         QTest::addColumn<QStringList>("errori"); // the grid's rows
-        QTest::addColumn<bool>("avanti");
         QTest::addColumn<bool>("pronomi");
         QTest::addColumn<int>("suoniGiusti");
         QTest::addColumn<QString>("soggetto"); // what box 0 shows at the end
@@ -59,47 +62,49 @@ private slots:
         const QString di = "Il gatto#0#di Marta#3#è bianco#1#";
         const QString io = "[Io]#0#ho chiesto#1#un consiglio#2#alla maestra#4#";
         const QString paura = "Il cane#0#morde#1#per paura#5#";
+        const QString tre = "1 0 #0, 2 0 #0, 3 0 #1 A";
         const QStringList fine{""}, nulla{}, aiuto{Aiuto, ""};
-        QTest::newRow("Form5 right drops") << "Form5" << 0 << oggetto << "0>0 1>1 2>2" << "3 0" << fine << true << false
-            << 3 << "Luca ";
-        QTest::newRow("Form5 drops in another order") << "Form5" << 0 << oggetto << "2>2 0>0 1>1" << "3 0" << fine
-            << true << false << 3 << "Luca ";
-        QTest::newRow("Form5 parts left") << "Form5" << 0 << oggetto << "0>0 1>1" << "2 0" << nulla << false << false
+        QTest::newRow("Form5 right drops") << "Form5" << 0 << oggetto << "0>0 1>1 2>2" << tre << fine << false << 3
+            << "Luca ";
+        QTest::newRow("Form5 drops in another order") << "Form5" << 0 << oggetto << "2>2 0>0 1>1" << tre << fine
+            << false << 3 << "Luca ";
+        QTest::newRow("Form5 parts left") << "Form5" << 0 << oggetto << "0>0 1>1" << "1 0 #0, 2 0 #0" << nulla << false
             << 2 << "Luca ";
-        QTest::newRow("Form7 without help") << "Form7" << 3 << di << "0>0 1>3 2>1" << "3 0" << fine << true << false
-            << 1 << "Il gatto ";
-        QTest::newRow("Form7 help first") << "Form7" << 3 << di << "aiuto 0>0 1>3 2>1" << "1 0" << aiuto << true
-            << false << 1 << "Il gatto ";
-        QTest::newRow("Form7 help after two drops") << "Form7" << 3 << di << "0>0 1>3 aiuto 2>1" << "3 0" << aiuto
-            << true << false << 1 << "Il gatto ";
+        QTest::newRow("Form7 without help") << "Form7" << 3 << di << "0>0 1>3 2>1" << tre << fine << false << 1
+            << "Il gatto ";
+        QTest::newRow("Form7 help first") << "Form7" << 3 << di << "aiuto 0>0 1>3 2>1"
+            << "0 0 #1, 0 0 #1, 0 0 #1, 1 0 #2 A" << aiuto << false << 1 << "Il gatto ";
+        QTest::newRow("Form7 help after two drops") << "Form7" << 3 << di << "0>0 1>3 aiuto 2>1"
+            << "1 0 #0, 2 0 #0, 2 0 #1, 3 0 #2 A" << aiuto << false << 1 << "Il gatto ";
         QTest::newRow("Form11 help after one drop") << "Form11" << 6 << "Anna#0#scrive#1#con la penna#6#"
-            << "1>1 aiuto 0>0 2>6" << "2 0" << aiuto << true << false << 1 << "Anna ";
+            << "1>1 aiuto 0>0 2>6" << "1 0 #0, 1 0 #1, 1 0 #1, 2 0 #2 A" << aiuto << false << 1 << "Anna ";
         QTest::newRow("Form14 wrong drops, the same one twice") << "Form14" << 9
-            << "La lumaca#0#cammina#1#lentamente#9#" << "0>1 0>1 2>2 0>0 1>1 2>9" << "3 3"
-            << QStringList{"La lumaca ", "La lumaca ", "lentamente ", ""} << true << false << 1 << "La lumaca ";
+            << "La lumaca#0#cammina#1#lentamente#9#" << "0>1 0>1 2>2 0>0 1>1 2>9"
+            << "0 1 #1, 0 2 #2, 0 3 #3, 1 3 #3, 2 3 #3, 3 3 #4 A"
+            << QStringList{"La lumaca ", "La lumaca ", "lentamente ", ""} << false << 1 << "La lumaca ";
         QTest::newRow("Form14 two parts of one role") << "Form14" << 10
-            << "Il sole#0#tramonta#1#presto#10#in inverno#10#" << "0>0 1>1 2>10 3>10" << "4 0" << fine << true << false
-            << 1 << "Il sole ";
-        QTest::newRow("Form7 pronoun phase") << "Form7" << 4 << io << "1>1 2>2 3>4" << "3 0" << nulla << false << true
-            << 0 << "";
-        QTest::newRow("Form7 pronoun right") << "Form7" << 4 << io << "1>1 2>2 3>4 p0" << "4 0" << fine << true << true
-            << 1 << "io";
-        QTest::newRow("Form7 pronoun after a wrong one") << "Form7" << 4 << io << "1>1 2>2 3>4 p1 p0" << "4 1"
-            << QStringList{"tu", ""} << true << true << 1 << "io";
-        QTest::newRow("Form7 help, then the pronoun") << "Form7" << 4 << io << "aiuto 1>1 2>2 3>4 p0" << "1 0" << aiuto
-            << true << true << 1 << "io";
-        QTest::newRow("Form5 pronoun") << "Form5" << 0 << "[Noi]#0#mangiamo#1#la torta#2#" << "1>1 2>2 p4 p3" << "3 1"
-            << QStringList{"voi", ""} << true << true << 3 << "noi";
+            << "Il sole#0#tramonta#1#presto#10#in inverno#10#" << "0>0 1>1 2>10 3>10"
+            << "1 0 #0, 2 0 #0, 3 0 #0, 4 0 #1 A" << fine << false << 1 << "Il sole ";
+        QTest::newRow("Form7 pronoun phase") << "Form7" << 4 << io << "1>1 2>2 3>4" << "1 0 #0, 2 0 #0, 3 0 #0"
+            << nulla << true << 0 << "";
+        QTest::newRow("Form7 pronoun right") << "Form7" << 4 << io << "1>1 2>2 3>4 p0"
+            << "1 0 #0, 2 0 #0, 3 0 #0, 4 0 #1 A" << fine << true << 1 << "io";
+        QTest::newRow("Form7 pronoun after a wrong one") << "Form7" << 4 << io << "1>1 2>2 3>4 p1 p0"
+            << "1 0 #0, 2 0 #0, 3 0 #0, 3 1 #1, 4 1 #2 A" << QStringList{"tu", ""} << true << 1 << "io";
+        QTest::newRow("Form7 help, then the pronoun") << "Form7" << 4 << io << "aiuto 1>1 2>2 3>4 p0"
+            << "0 0 #1, 0 0 #1, 0 0 #1, 0 0 #1, 1 0 #2 A" << aiuto << true << 1 << "io";
+        QTest::newRow("Form5 pronoun") << "Form5" << 0 << "[Noi]#0#mangiamo#1#la torta#2#" << "1>1 2>2 p4 p3"
+            << "1 0 #0, 2 0 #0, 2 1 #1, 3 1 #2 A" << QStringList{"voi", ""} << true << 3 << "noi";
         QTest::newRow("Form14 third person") << "Form14" << 9 << "[lui]#0#corre#1#velocemente#9#" << "1>1 2>9 p2"
-            << "3 0" << fine << true << true << 1 << "egli - esso - ella - essa ";
-        QTest::newRow("Form7 sentence without a subject") << "Form7" << 3 << "Di notte#3#piove#1#" << "0>3 1>1" << "2 0"
-            << fine << true << false << 1 << "";
-        QTest::newRow("Form7 role with no box shown") << "Form7" << 3 << paura << "0>0 1>1 2>5 2>3" << "2 1"
-            << QStringList{"per paura "} << false << false << 0 << "Il cane ";
-        QTest::newRow("Form7 role shown by the help") << "Form7" << 3 << paura << "0>0 1>1 aiuto 2>5" << "3 0" << aiuto
-            << true << false << 1 << "Il cane ";
+            << tre << fine << true << 1 << "egli - esso - ella - essa ";
+        QTest::newRow("Form7 sentence without a subject") << "Form7" << 3 << "Di notte#3#piove#1#" << "0>3 1>1"
+            << "1 0 #0, 2 0 #1 A" << fine << false << 1 << "";
+        QTest::newRow("Form7 role with no box shown") << "Form7" << 3 << paura << "0>0 1>1 2>5 2>3"
+            << "1 0 #0, 2 0 #0, 2 0 #0, 2 1 #1" << QStringList{"per paura "} << false << 0 << "Il cane ";
+        QTest::newRow("Form7 role shown by the help") << "Form7" << 3 << paura << "0>0 1>1 aiuto 2>5"
+            << "1 0 #0, 2 0 #0, 2 0 #1, 3 0 #2 A" << aiuto << false << 1 << "Il cane ";
         QTest::newRow("Form5 role without a box") << "Form5" << 0 << "Il cane#0#abbaia#1#per paura#5#" << "0>0 1>1 2>2"
-            << "2 1" << QStringList{"per paura "} << false << false << 2 << "Il cane ";
+            << "1 0 #0, 2 0 #0, 2 1 #1" << QStringList{"per paura "} << false << 2 << "Il cane ";
     }
     void frase()
     {
@@ -107,19 +112,16 @@ private slots:
         QFETCH(int, nc);
         QFETCH(QString, riga);
         QFETCH(QString, azioni);
-        QFETCH(bool, avanti);
         QFETCH(bool, pronomi);
         Prova t(finestra, riga, nc);
         QVERIFY(t.f);
-        t.Esegui(azioni);
-        QTEST(t.Punteggio(), "punti");
+        QTEST(t.Esegui(azioni), "stati");
         QTEST(t.Errori(), "errori");
-        QCOMPARE(t.Avanti(), avanti);
         QCOMPARE(t.f->Pronomi.Frame1->isVisible(), pronomi);
         QTEST(int(t.a.servizi->suoni.filter("/si").size()), "suoniGiusti");
         QTEST(t.Casella(0).Caption(), "soggetto");
         // A sentence finished by its last part takes the help away (the pronoun leaves it as it is).
-        if (avanti && !pronomi && t.f->controlli().Command2) QVERIFY(!t.f->controlli().Command2->isVisible());
+        if (t.Avanti() && !pronomi && t.f->controlli().Command2) QVERIFY(!t.f->controlli().Command2->isVisible());
     }
 
     void trascinamentoVero()
