@@ -76,8 +76,6 @@ void PilotaScansione::PassoIndietro()
 // afterwards: a selection may close the window and its controls with it.
 void PilotaScansione::seleziona()
 {
-    // A held select key fires once: its auto-repeated presses select nothing.
-    if (auto* casella = qobject_cast<CasellaFuoco*>(sender()); casella && casella->Ripetuto()) return;
     if (elementi_.Finito())
         elementi_.Prossimo();
     else
