@@ -382,16 +382,20 @@ void Etichetta::dropEvent(QDropEvent* e)
 
 namespace {
 
+// Whether the key press being delivered is the repeat of a key already down; set by the record
+// below just before the press reaches its widget.
+bool pressioneRipetuta = false;
+
 // The keys that are down, for the whole program. Every key event passes here before it reaches its
 // widget, wherever the focus is: a key pressed in one window and released in another (the select
 // key that opens a window, a message box closed by Enter) is recorded down and up all the same, so
 // that no key stays down in the record once it is up. A release that reaches no window of the
 // program (the window that had the keys has closed, or another program has them) is made up for
 // whenever the keys move to another window: the keys the display server no longer holds down leave
-// the record. For the focus holders and the command buttons,
-// which act on a key going down, it sets aside a press of a key already down, which is the
-// keyboard's repeat whether or not the platform says so, and a release of a key that is not down
-// (its press was set aside as well, or went to another program).
+// the record. A press of a key already down is the keyboard's repeat whether or not the platform
+// says so: the focus holders report it as a repeat, and the command buttons, which act on a key
+// going down, never see it. A release of a key that is not down (its press went to another
+// program) reaches neither.
 class TastiGiu : public QObject {
 public:
     using QObject::QObject;
@@ -415,7 +419,8 @@ protected:
         if (e->type() == QEvent::KeyPress) {
             const bool ripetuto = k->isAutoRepeat() || giu_.contains(tasto);
             giu_.insert(tasto);
-            return unaVolta && ripetuto;
+            pressioneRipetuta = ripetuto;
+            return ripetuto && qobject_cast<Bottone*>(destinatario);
         }
         // The release of a release-and-press pair of the auto-repeat leaves the key down.
         if (k->isAutoRepeat()) return unaVolta;
@@ -724,10 +729,15 @@ bool CasellaFuoco::event(QEvent* e)
 void CasellaFuoco::keyPressEvent(QKeyEvent* e)
 {
     e->accept();
+    // A held key repeats its key down and key press, as the keyboard does; the record of the keys
+    // that are down tells a repeat from a new press.
     QPointer<CasellaFuoco> io(this);
     const QString testo = e->text();
+    ripetuto_ = pressioneRipetuta;
     emit KeyDown(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
-    if (io && !testo.isEmpty()) emit KeyPress(testo.at(0).unicode());
+    if (!io) return;
+    if (!testo.isEmpty()) emit KeyPress(testo.at(0).unicode());
+    if (io) ripetuto_ = false;
 }
 
 void CasellaFuoco::keyReleaseEvent(QKeyEvent* e)

@@ -288,10 +288,11 @@ constexpr int Giu = 40;
 // A small box that takes the keyboard focus and reports the keys: KeyDown and KeyUp with a key
 // code (13 Enter, 32 Space, 37-40 arrows, 65-90 letters, 48-57 digits, 27 Escape, 9 Tab, 8
 // Backspace; other keys are reported with code 0) and the shift state (1 Shift, 2 Ctrl, 4 Alt),
-// KeyPress with the character code of keys that type a character. A key held down is one KeyDown
-// (and one KeyPress) and one KeyUp, however the platform repeats it: the program keeps its own
-// record of the keys that are down, in every window, so that a press of a key already down is a
-// repeat and is not reported, and a release is reported only for a key the record holds.
+// KeyPress with the character code of keys that type a character. A held key repeats as the
+// keyboard repeats it: every repeat is a KeyDown (and a KeyPress for a character key), marked as a
+// repeat, and the key gives one KeyUp, at its real release, however the platform repeats it: the
+// program keeps its own record of the keys that are down, in every window, so that a press of a
+// key already down is a repeat, and a release is reported only for a key the record holds.
 class CasellaFuoco : public ControlloTwips<QWidget> {
     Q_OBJECT
 public:
@@ -300,6 +301,9 @@ public:
     // Takes the focus, unless the window's menu is in use from the keyboard (its bar has the
     // focus or one of its menus is open): a scan tick must not pull the keyboard out of a menu.
     void SetFocus();
+    // True while the KeyDown or KeyPress being reported repeats a key already down (a step may
+    // repeat; a selection must not).
+    bool Ripetuto() const { return ripetuto_; }
     bool HaFuoco() const { return hasFocus(); }
 
     static int CodiceTasto(int tastoQt);
@@ -314,4 +318,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     bool focusNextPrevChild(bool) override { return false; }
     bool event(QEvent* e) override;
+
+private:
+    bool ripetuto_ = false;
 };

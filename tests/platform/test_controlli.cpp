@@ -542,13 +542,13 @@ private slots:
     {
         // Space (Enter on the button c) on the holders a and b, on a command button c and on another
         // widget x: P press, R release, * the platform's auto-repeat flag. What the holders report:
-        // D key down, K key press, U key up; C a click of the button.
+        // D key down (D* marked as a repeat), K key press, U key up; C a click of the button.
         QTest::addColumn<QString>("copione");
         QTest::addColumn<QString>("riportato");
-        QTest::newRow("coppie della ripetizione") << "Pa Ra* Pa* Ra* Pa* Ra" << "Da Ka Ua";
-        QTest::newRow("pressioni ripetute") << "Pa Pa Pa Ra" << "Da Ka Ua";
-        QTest::newRow("da un tenitore all'altro") << "Pa Pb Pb Rb" << "Da Ka Ub";
-        QTest::newRow("premuto altrove") << "Px Pa Ra" << "Ua";
+        QTest::newRow("coppie della ripetizione") << "Pa Ra* Pa* Ra* Pa* Ra" << "Da Ka Da* Ka Da* Ka Ua";
+        QTest::newRow("pressioni ripetute") << "Pa Pa Pa Ra" << "Da Ka Da* Ka Da* Ka Ua";
+        QTest::newRow("da un tenitore all'altro") << "Pa Pb Pb Rb" << "Da Ka Db* Kb Db* Kb Ub";
+        QTest::newRow("premuto altrove") << "Px Pa Ra" << "Da* Ka Ua";
         QTest::newRow("rilascio senza pressione") << "Ra Pa Ra" << "Da Ka Ua";
         QTest::newRow("rilasciato altrove") << "Pa Rx Pa Ra" << "Da Ka Da Ka Ua";
         QTest::newRow("bottone") << "Pc Pc Pc Rc" << "C";
@@ -565,7 +565,7 @@ private slots:
         auto segna = [&eventi](const QString& e) { return [&eventi, e] { eventi << e; }; };
         connect(&c, &QPushButton::clicked, &c, segna("C"));
         for (auto [casella, n] : {std::pair{&a, QStringLiteral("a")}, std::pair{&b, QStringLiteral("b")}}) {
-            connect(casella, &CasellaFuoco::KeyDown, casella, segna("D" + n));
+            connect(casella, &CasellaFuoco::KeyDown, casella, [&eventi, casella, n] { eventi << QStringLiteral("D") + n + (casella->Ripetuto() ? QStringLiteral("*") : QString()); });
             connect(casella, &CasellaFuoco::KeyPress, casella, segna("K" + n));
             connect(casella, &CasellaFuoco::KeyUp, casella, segna("U" + n));
         }
