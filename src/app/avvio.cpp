@@ -6,6 +6,7 @@
 #include "core/programma.h"
 #include "app/registro.h"
 #include "platform/file.h"
+#include "platform/ripetizionetasti.h"
 #include "platform/servizi.h"
 
 #include <QApplication>
@@ -52,6 +53,8 @@ int Main(QApplication& applicazione)
 {
     // The program decides when it ends: for a moment between two windows none is open.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A held switch is one press and one release, however busy the display server is.
+    ChiediRipetizioneRilevabile();
     QTranslator traduzione;
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);

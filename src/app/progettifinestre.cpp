@@ -37,7 +37,7 @@ const ProgettiEsercizi& Progetti()
          .grigliaVerdana = true, .livelliConGriglia = true},
         .Form1s = {.nome = "Form1s", .esercizio = SoggettoPredicato, .crea = Crea<Form1s>, .client = {7890, 4995},
          .scansione = true, .griglia = L::SoggettoPredicato, .lista = I::Coppie, .livelli = Ordini,
-         .livelloSpuntato = 1, .livelliConGriglia = true},
+         .livelloSpuntato = 3, .livelliConGriglia = true},
         .Form3 = {.nome = "Form3", .esercizio = Abbina, .crea = Crea<Form3>, .client = {8790, 7320},
          .menu = BarraMenu::Abbina, .griglia = L::Coppie, .lista = I::Coppie},
         .Form3s = {.nome = "Form3s", .esercizio = Abbina, .crea = Crea<Form3s>, .client = {10800, 7395},

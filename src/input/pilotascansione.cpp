@@ -72,12 +72,20 @@ void PilotaScansione::PassoIndietro()
                                     [this](int i) { return elementi_.Sceglibile(i); }));
 }
 
+// True while the holder that reports the key down is reporting the repeat of a key already down
+// (which went down here or in the window that opened this one).
+bool PilotaScansione::ripetuto() const
+{
+    const auto* casella = qobject_cast<const CasellaFuoco*>(sender());
+    return casella && casella->Ripetuto();
+}
+
 // The select key. In the finished state it starts the next item. Nothing of the driver is touched
 // afterwards: a selection may close the window and its controls with it.
 void PilotaScansione::seleziona()
 {
-    // A held select key fires once: its auto-repeated presses select nothing.
-    if (auto* casella = qobject_cast<CasellaFuoco*>(sender()); casella && casella->Ripetuto()) return;
+    // A held select key fires once: its repeated presses select nothing.
+    if (ripetuto()) return;
     if (elementi_.Finito())
         elementi_.Prossimo();
     else
@@ -129,7 +137,7 @@ void PilotaScansione::manuale(int codice)
 
 void PilotaScansione::PictureScansioneManuale_KeyDown(int codice, int /*maiuscole*/)
 {
-    giuManuale_ = codice;
+    if (!ripetuto()) giuManuale_ = codice;
     if (!regole_.ManualeAlRilascio) manuale(codice);
 }
 
@@ -147,7 +155,7 @@ void PilotaScansione::PictureScansioneAutomatica_KeyPress(int /*carattere*/)
 
 void PilotaScansione::PictureScansioneAutomatica_KeyDown(int codice, int /*maiuscole*/)
 {
-    giuAutomatica_ = codice;
+    if (!ripetuto()) giuAutomatica_ = codice;
     if (regole_.PausaSuOgniTasto && timer_) timer_->setEnabled(false);
 }
 

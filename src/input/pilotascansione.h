@@ -75,6 +75,7 @@ private:
     void sposta(int nuovo);
     void manuale(int codice);
     void seleziona();
+    bool ripetuto() const;
 
     const Programma& programma_;
     ElementiScansione& elementi_;
@@ -85,7 +86,8 @@ private:
     RegoleScansione regole_;
     bool sospeso_ = false;
     // The key that last went down on the manual and on the automatic holder: a release acts only
-    // when its key went down there (not when it went down in the window that opened this one).
+    // when its key went down there, not when it went down in the window that opened this one and
+    // only its repeats reached this one.
     int giuManuale_ = 0;
     int giuAutomatica_ = 0;
 };

@@ -289,9 +289,10 @@ constexpr int Giu = 40;
 // code (13 Enter, 32 Space, 37-40 arrows, 65-90 letters, 48-57 digits, 27 Escape, 9 Tab, 8
 // Backspace; other keys are reported with code 0) and the shift state (1 Shift, 2 Ctrl, 4 Alt),
 // KeyPress with the character code of keys that type a character. A held key repeats as the
-// keyboard repeats it: every repeat is a KeyDown (and a KeyPress for a character key), as on the
-// system the windows were designed for, but the release-and-press pairs the keyboard's
-// auto-repeat sends produce no KeyUp: only the real release is a KeyUp.
+// keyboard repeats it: every repeat is a KeyDown (and a KeyPress for a character key), marked as a
+// repeat, and the key gives one KeyUp, at its real release, however the platform repeats it: the
+// program keeps its own record of the keys that are down, in every window, so that a press of a
+// key already down is a repeat, and a release is reported only for a key the record holds.
 class CasellaFuoco : public ControlloTwips<QWidget> {
     Q_OBJECT
 public:
@@ -300,8 +301,8 @@ public:
     // Takes the focus, unless the window's menu is in use from the keyboard (its bar has the
     // focus or one of its menus is open): a scan tick must not pull the keyboard out of a menu.
     void SetFocus();
-    // True while the KeyDown or KeyPress being reported comes from the keyboard's auto-repeat of a
-    // held key (a step may repeat; a selection must not).
+    // True while the KeyDown or KeyPress being reported repeats a key already down (a step may
+    // repeat; a selection must not).
     bool Ripetuto() const { return ripetuto_; }
     bool HaFuoco() const { return hasFocus(); }
 

@@ -29,7 +29,7 @@ struct Banco {
         programma->ColoreScansione = 0x0000FF; // red
         finestra = new FinestraProvaMenu(*programma);
     }
-    ~Banco() { delete finestra.data(); }
+    ~Banco() { delete finestra.data(), tastiera::LasciaTutti(); }
 
     // Puts the highlight on entry i as the keys would leave it.
     void Evidenzia(int i)

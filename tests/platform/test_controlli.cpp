@@ -3,6 +3,7 @@
 #include "platform/controlli.h"
 #include "platform/twips.h"
 #include "suite.h"
+#include "tastiera.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -537,44 +538,44 @@ private slots:
         QCOMPARE(su.at(0).at(1).toInt(), stato);
     }
 
-    void ripetizioneAutomatica()
+    void tastoTenuto_data()
     {
-        // A held Space: one press, then repeated release-and-press pairs, then the real release.
-        CasellaFuoco c;
-        QSignalSpy giu(&c, &CasellaFuoco::KeyDown);
-        QSignalSpy su(&c, &CasellaFuoco::KeyUp);
-        QSignalSpy premuto(&c, &CasellaFuoco::KeyPress);
-        QKeyEvent prima(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
-        QApplication::sendEvent(&c, &prima);
-        for (int i = 0; i < 3; ++i) {
-            QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-            QKeyEvent ripeti(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-            QApplication::sendEvent(&c, &rilascio);
-            QApplication::sendEvent(&c, &ripeti);
-        }
-        QCOMPARE(su.count(), 0);
-        QKeyEvent fine(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), false);
-        QApplication::sendEvent(&c, &fine);
-        QCOMPARE(su.count(), 1);
-        // The keyboard's repeats are key downs and key presses, as a held key repeats.
-        QCOMPARE(giu.count(), 4);
-        QCOMPARE(premuto.count(), 4);
+        // Space (Enter on the button c) on the holders a and b, on a command button c and on another
+        // widget x: P press, R release, * the platform's auto-repeat flag. What the holders report:
+        // D key down (D* marked as a repeat), K key press, U key up; C a click of the button.
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<QString>("riportato");
+        QTest::newRow("coppie della ripetizione") << "Pa Ra* Pa* Ra* Pa* Ra" << "Da Ka Da* Ka Da* Ka Ua";
+        QTest::newRow("pressioni ripetute") << "Pa Pa Pa Ra" << "Da Ka Da* Ka Da* Ka Ua";
+        QTest::newRow("da un tenitore all'altro") << "Pa Pb Pb Rb" << "Da Ka Db* Kb Db* Kb Ub";
+        QTest::newRow("premuto altrove") << "Px Pa Ra" << "Da* Ka Ua";
+        QTest::newRow("rilascio senza pressione") << "Ra Pa Ra" << "Da Ka Ua";
+        QTest::newRow("rilasciato altrove") << "Pa Rx Pa Ra" << "Da Ka Da Ka Ua";
+        QTest::newRow("bottone") << "Pc Pc Pc Rc" << "C";
     }
-
-    void ripetizioneSegnalata()
+    void tastoTenuto()
     {
-        // The holder tells, while it reports a key down, whether it is the keyboard's repeat.
-        CasellaFuoco c;
-        QList<bool> ripetuti;
-        connect(&c, &CasellaFuoco::KeyDown, &c, [&] { ripetuti << c.Ripetuto(); });
-        QKeyEvent prima(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
-        QKeyEvent ripeti(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        QApplication::sendEvent(&c, &prima);
-        QApplication::sendEvent(&c, &ripeti);
-        QApplication::sendEvent(&c, &ripeti);
-        QCOMPARE(ripetuti, (QList<bool>{false, true, true}));
-        // Outside the report (e.g. during the key up that follows) it reads false again.
-        QVERIFY(!c.Ripetuto());
+        QFETCH(QString, copione);
+        QFETCH(QString, riportato);
+        QWidget finestra;
+        CasellaFuoco a(&finestra), b(&finestra);
+        Bottone c(&finestra);
+        QWidget x(&finestra);
+        QStringList eventi;
+        auto segna = [&eventi](const QString& e) { return [&eventi, e] { eventi << e; }; };
+        connect(&c, &QPushButton::clicked, &c, segna("C"));
+        for (auto [casella, n] : {std::pair{&a, QStringLiteral("a")}, std::pair{&b, QStringLiteral("b")}}) {
+            connect(casella, &CasellaFuoco::KeyDown, casella, [&eventi, casella, n] { eventi << QStringLiteral("D") + n + (casella->Ripetuto() ? QStringLiteral("*") : QString()); });
+            connect(casella, &CasellaFuoco::KeyPress, casella, segna("K" + n));
+            connect(casella, &CasellaFuoco::KeyUp, casella, segna("U" + n));
+        }
+        for (const QString& passo : copione.split(u' ')) {
+            const QChar w = passo[1];
+            QWidget* dove = w == u'a' ? &a : w == u'b' ? static_cast<QWidget*>(&b) : w == u'c' ? &c : &x;
+            (passo[0] == u'P' ? tastiera::Premi : tastiera::Rilascia)(dove, dove == &c ? Qt::Key_Return : Qt::Key_Space,
+                                                                     passo.endsWith(u'*'), Qt::NoModifier);
+        }
+        QCOMPARE(eventi.join(u' '), riportato);
     }
 };
 FRASOLINO_TEST(TestControlli);

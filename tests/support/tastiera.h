@@ -37,6 +37,15 @@ inline void Batti(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifie
     Rilascia(w, k, false, m);
 }
 
+// Every key of the scripts up again, away from the holders: the program remembers the keys held down.
+inline void LasciaTutti()
+{
+    QWidget w;
+    for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_A,
+                  Qt::Key_Escape, Qt::Key_Shift})
+        Rilascia(&w, Qt::Key(k));
+}
+
 // A key held down: the press, then `ripetizioni` auto-repeat release/press pairs, no real release.
 inline void Tieni(QWidget* w, Qt::Key k, int ripetizioni)
 {
