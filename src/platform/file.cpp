@@ -77,10 +77,45 @@ constexpr std::array<char16_t, 32> Cp1252Alto = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// How a text's characters are stored, told by its byte-order mark: one byte each, or the 16-bit
+// units of UTF-16 in either order.
+enum class Unita { Byte, Utf16LE, Utf16BE };
+
+Unita UnitaDi(const QByteArray& inizio)
+{
+    if (inizio.startsWith("\xFF\xFE")) return Unita::Utf16LE;
+    if (inizio.startsWith("\xFE\xFF")) return Unita::Utf16BE;
+    return Unita::Byte;
+}
+
+qsizetype Larghezza(Unita u)
+{
+    return u == Unita::Byte ? 1 : 2;
+}
+
+// The character unit that starts at byte i.
+char16_t UnitaIn(const QByteArray& b, qsizetype i, Unita u)
+{
+    const auto byte = [&b](qsizetype k) { return static_cast<char16_t>(static_cast<unsigned char>(b[k])); };
+    switch (u) {
+    case Unita::Byte: break;
+    case Unita::Utf16LE: return static_cast<char16_t>(byte(i) | byte(i + 1) << 8);
+    case Unita::Utf16BE: return static_cast<char16_t>(byte(i) << 8 | byte(i + 1));
+    }
+    return byte(i);
+}
+
 } // namespace
 
 QString Decodifica(const QByteArray& byte)
 {
+    // UTF-16 as a Windows editor saves "Unicode": its mark dropped, a second one kept as a character,
+    // a last byte without its pair a character that cannot be read.
+    if (const Unita u = UnitaDi(byte); u != Unita::Byte) {
+        const auto regole = QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless;
+        return QStringDecoder(u == Unita::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, regole)(
+            byte.mid(2));
+    }
     QByteArray b = byte;
     if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
     // Only the one mark removed above: a second one stays a character, as every other byte does.
@@ -127,18 +162,22 @@ std::optional<QByteArray> LeggiInizio(const QString& percorso, qsizetype massimo
     QByteArray byte;
     qsizetype righe = 0;
     qsizetype fineUltimaRiga = 0; // just past the last line end read
-    char precedente = 0;
+    qsizetype esaminati = 0;      // bytes looked at: whole units only
+    std::optional<Unita> unita;   // told by the first block
+    char16_t precedente = 0;
     while (righe < massimoRighe && byte.size() < massimoByte) {
         const QByteArray blocco = f.read(std::min(Blocco, massimoByte - byte.size()));
         if (blocco.isEmpty()) return byte; // the end of the file: every line read is whole
-        const qsizetype inizio = byte.size();
         byte.append(blocco);
-        for (qsizetype i = inizio; i < byte.size(); ++i) {
-            const char c = byte[i];
-            const bool secondaMetaCrLf = c == '\n' && precedente == '\r';
+        if (!unita) unita = UnitaDi(byte);
+        const qsizetype passo = Larghezza(*unita);
+        // Line ends are units, so that no byte of another character is taken for one.
+        for (; esaminati + passo <= byte.size(); esaminati += passo) {
+            const char16_t c = UnitaIn(byte, esaminati, *unita);
+            const bool secondaMetaCrLf = c == u'\n' && precedente == u'\r';
             precedente = c;
-            if (c != '\r' && c != '\n') continue;
-            fineUltimaRiga = i + 1;
+            if (c != u'\r' && c != u'\n') continue;
+            fineUltimaRiga = esaminati + passo;
             if (!secondaMetaCrLf && ++righe == massimoRighe) break;
         }
     }

@@ -15,12 +15,14 @@ bool EsisteFile(const QString& percorso);
 // An existing folder (hidden ones included). Empty path: false. Never fails.
 bool EsisteCartella(const QString& percorso);
 
-// Text bytes as UTF-8 when they are valid UTF-8, else as Windows-1252.
+// Text bytes as UTF-16 when they begin with its byte-order mark (either order), else as UTF-8 when
+// they are valid UTF-8, else as Windows-1252.
 QString Decodifica(const QByteArray& byte);
 // Lines of a text; a line ends at CR LF, CR or LF. A line end at the very end of the text ends
 // the last line (it does not start an empty one).
 QStringList Righe(const QString& testo);
-// The bytes of a file from its start to the end of its massimoRighe-th line (CR LF, CR or LF), and
+// The bytes of a file from its start to the end of its massimoRighe-th line (CR LF, CR or LF, in
+// 16-bit units when the file begins with a UTF-16 byte-order mark), and
 // never more than massimoByte of them: a line that the byte bound would cut is left out whole, so
 // that no line is ever read in part. No more of the file than that is read. Nothing when the file
 // cannot be read.

@@ -33,6 +33,8 @@ void TestCaricaLista::righe_data()
     QTest::newRow("Windows-1252 bytes") << QByteArray("Lui#0#\xe8 buono#1#\r\nPerch\xe9\r\n")
                                         << QStringList{QString::fromUtf8("Lui#0#è buono#1#"), QString::fromUtf8("Perché")};
     QTest::newRow("UTF-8") << QByteArray("Lui#0#\xc3\xa8 buono#1#\n") << QStringList{QString::fromUtf8("Lui#0#è buono#1#")};
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEL\0u\0i\0#\0\x30\0#\0\xE8\0#\0\x31\0#\0\r\0\n\0", 26)
+                               << QStringList{QString::fromUtf8("Lui#0#è#1#")};
     QTest::newRow("a line past the first 4 MiB left out")
         << QByteArray("A\r\n") + QByteArray(ByteMassimiLista, 'x') + "#0#\r\nB\r\n" << QStringList{"A"};
 }

@@ -33,6 +33,9 @@ private slots:
         QTest::newRow("truncated utf-8 is 1252") << QByteArray("a\xC3") << QStringLiteral("aÃ");
         QTest::newRow("overlong is 1252") << QByteArray("\xC0\xAF") << QStringLiteral("À¯");
         QTest::newRow("surrogate is 1252") << QByteArray("\xED\xA0\x80") << QStringLiteral("í\u00A0€");
+        QTest::newRow("utf-16 LE") << QByteArray("\xFF\xFEp\0e\0r\0c\0h\0\xE9\0", 14) << QStringLiteral("perché");
+        QTest::newRow("utf-16 BE, a second mark kept") << QByteArray("\xFE\xFF\xFE\xFF\0\xE8\x20\xAC", 8)
+                                                       << QStringLiteral("\uFEFFè€");
         QTest::newRow("empty") << QByteArray() << QString();
     }
     void decodifica()
@@ -91,6 +94,11 @@ private slots:
         QTest::newRow("CR LF across blocks") << lunga + "\r\nB\r\nC" << 2 << 100000
                                              << QStringList{QString(lunga), "B"};
         QTest::newRow("no line asked") << QByteArray("A\n") << 0 << 100 << QStringList{};
+        // U+010A is 0A 01 in UTF-16 LE: its first byte is no line end.
+        QTest::newRow("UTF-16 LE, line ends in units") << QByteArray("\xFF\xFE\x0A\x01\r\0\n\0B\0\n\0C\0", 14) << 2 << 100
+                                                       << QStringList{"Ċ", "B"};
+        QTest::newRow("UTF-16 LE, cut by the byte bound") << QByteArray("\xFF\xFE" "A\0\n\0B\0B\0\n\0C\0", 14) << 9 << 12
+                                                          << QStringList{"A", "BB"};
     }
     void leggiRighe()
     {

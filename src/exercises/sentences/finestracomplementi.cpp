@@ -100,6 +100,14 @@ void FinestraComplementi::MostraAiuto()
     if (c2_.Command2) c2_.Command2->show();
 }
 
+void FinestraComplementi::SenzaFrase()
+{
+    if (c2_.Command2) c2_.Command2->hide();
+    if (!progetto_.scansione) return;
+    if (Barra.Shape) Barra.Shape->hide();
+    ColoraLabel();
+}
+
 // ---- activation and the sentence -----------------------------------------------------------------
 
 void FinestraComplementi::Attivazione()
@@ -256,7 +264,8 @@ void FinestraComplementi::ControllaSoggettoSottinteso()
 
 void FinestraComplementi::ColoraLabel()
 {
-    ColoraArray(Caselle.Label4, BoxCorrente, ColoreCasellaNormale, programma_.ColoreScansioneRgb());
+    ColoraArray(Caselle.Label4, FraseInCorso() ? BoxCorrente : -1, ColoreCasellaNormale,
+                programma_.ColoreScansioneRgb());
 }
 
 void FinestraComplementi::ColoraBottone()

@@ -86,7 +86,8 @@ public:
     // Scanning copies: the select key on the highlighted box or pronoun button.
     void Confermato();
     void ControllaSoggettoSottinteso();
-    // The highlight: the boxes, the pronoun buttons, the bar under the part to place.
+    // The highlight: the boxes (none while no sentence is drawn), the pronoun buttons, the bar under
+    // the part to place.
     void ColoraLabel();
     void ColoraBottone();
     void SistemaShape();
@@ -102,6 +103,7 @@ protected:
     void CodaFrase() override;
     void SottintesoNominato(int persona) override;
     void MostraAiuto() override;
+    void SenzaFrase() override;
     ElementiScansione* ElementiScansionati() override { return elementi_.get(); }
 
 private:

@@ -3,6 +3,7 @@
 #include "core/immagini.h"
 
 #include <algorithm>
+#include <cmath>
 
 
 FinestraFrase::FinestraFrase(Programma& programma, const ProgettoFinestra& progetto, VarianteFrase variante,
@@ -89,14 +90,15 @@ void FinestraFrase::CaricaFrase()
     if (!Parole.Creata()) return; // not loaded
     for (Azzeramento passo : variante_.azzeramento) Azzera(passo);
 
-    // The draw: a random entry that shows at least one word (and, where asked, one without "[").
-    // A list without any such entry gives no sentence at all instead of an endless draw or an empty
-    // one.
+    // The draw: a random entry that shows at least one word and that the learner can finish here
+    // (and, where asked, one without "["). A list without any such entry gives no sentence at all
+    // instead of an endless draw or one that never ends.
     const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoRighe);
     auto disegnabile = [this](int i) {
         const QString& riga = Frasi[i];
         if (riga.isEmpty() || (variante_.saltaRigheConSottinteso && riga.contains(SegnoSottinteso))) return false;
-        return LeggiRigaFrase(riga).Disegnabile();
+        const RigaFrase letta = LeggiRigaFrase(riga);
+        return letta.Disegnabile() && Completabile(letta);
     };
     bool almenoUna = false;
     for (int i = 1; i <= numero && !almenoUna; ++i) almenoUna = disegnabile(i);
@@ -110,6 +112,7 @@ void FinestraFrase::CaricaFrase()
         if (pronomi_) pronomi_->Abilita(false);
         // Another level stays within reach.
         BloccaLivelli(false);
+        SenzaFrase();
         // A list that could not be read was named already by the loader: one message is enough.
         if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioNessunaFrase, msg::Critical, TitoloProgramma);
         return;
@@ -128,6 +131,28 @@ void FinestraFrase::CaricaFrase()
     Sottinteso = letta.Sottinteso.value_or(QString());
     TestoFrase = letta.TestoFrase;
     CodaFrase();
+}
+
+bool FinestraFrase::SottintesoNominabile(const RigaFrase& riga) const
+{
+    return pronomi_ && riga.Sottinteso && PannelloPronomi::Nominato(*riga.Sottinteso);
+}
+
+bool FinestraFrase::Completabile(const RigaFrase& riga) const
+{
+    if (caselle_) {
+        const ArrayControlli<Etichetta>& Label4 = caselle_->Label4;
+        for (std::size_t k = 0; k < riga.parti.size(); ++k) {
+            if (riga.parti[k].sottinteso) continue;
+            const double ruolo = riga.RuoloParte(k).value_or(-1);
+            const bool casella = ruolo >= 0 && ruolo < Label4.Count() && ruolo == std::trunc(ruolo) &&
+                                 Label4.Esiste(static_cast<int>(ruolo));
+            if (!casella) return false;
+        }
+    }
+    // A subject still missing once every part is placed is named with a pronoun button.
+    if (pronomi_ && riga.ConSottinteso && !riga.RuoloMostrato(0)) return SottintesoNominabile(riga);
+    return true;
 }
 
 QStringList FinestraFrase::RigaRisultato(const QString& errori) const

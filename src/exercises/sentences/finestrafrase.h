@@ -129,6 +129,15 @@ protected:
     virtual void SottintesoNominato(int persona) { (void)persona; }
     // The help button shown again (windows that have one).
     virtual void MostraAiuto() {}
+    // Whether the learner can finish the line in this window; the draw passes over the others. A
+    // window with role boxes needs a box for the role of every shown part; one that names an implied
+    // subject with its pronoun buttons needs a subject a button names.
+    virtual bool Completabile(const RigaFrase& riga) const;
+    // The implied subject of the line can be named with the window's pronoun buttons.
+    bool SottintesoNominabile(const RigaFrase& riga) const;
+    // What the window hides when the list in use gives no sentence: nothing of an earlier sentence
+    // (bar, frame, highlight, help) stays until a sentence is drawn.
+    virtual void SenzaFrase() {}
 
     void Azzera(Azzeramento passo);
     // The level menu's lock (windows with a level menu).

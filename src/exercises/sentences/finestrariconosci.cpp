@@ -107,6 +107,11 @@ void FinestraRiconosci::CreaControlliEsercizio()
     if (riconosci_.pronomi) Pronomi.Crea(client(), *riconosci_.pronomi, CursorePersonale(programma_));
 }
 
+bool FinestraRiconosci::Completabile(const RigaFrase& riga) const
+{
+    return FinestraFrase::Completabile(riga) && (riga.RuoloMostrato(riconosci_.ruolo) || SottintesoNominabile(riga));
+}
+
 void FinestraRiconosci::Label3_Click(int Index)
 {
     Giudica(Index);
@@ -211,7 +216,11 @@ void FinestraRiconosciScansione::CaricaFrase()
     c3_.Shape2->hide();
     ParteCorrente = 0;
     FinestraRiconosci::CaricaFrase();
-    if (!FraseInCorso()) Barra.Shape->hide();
+}
+
+void FinestraRiconosciScansione::SenzaFrase()
+{
+    Barra.Shape->hide();
 }
 
 void FinestraRiconosciScansione::CodaFrase()

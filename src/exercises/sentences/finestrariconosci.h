@@ -45,6 +45,8 @@ public:
 protected:
     void CreaControlliEsercizio() override;
     void SottintesoNominato(int persona) override;
+    // A line needs a shown word of the window's role, or an implied subject a pronoun button names.
+    bool Completabile(const RigaFrase& riga) const override;
 
     // Judges word Index: right when its role, read by its leading number, is the window's.
     void Giudica(int Index);
@@ -91,6 +93,7 @@ protected:
     void CreaControlliEsercizio() override;
     void Attivazione() override;
     void CodaFrase() override;
+    void SenzaFrase() override;
     void ParolaGiusta(Etichetta& parola) override;
     void ParolaSbagliata(Etichetta& parola) override;
     ElementiScansione* ElementiScansionati() override { return &elementi_; }

@@ -92,8 +92,9 @@ Form15s::Form15s(Programma& programma, const ProgettoFinestra& progetto)
                 {
                     .sceglibile = [this](int i) { return Pronomi.Command1(i).Enabled(); },
                     .seleziona = [this] { Confermato(); },
-                    .finito = [this] { return FraseCompletata || SenzaPronomi(); },
+                    .finito = [this] { return FraseCompletata; },
                     .prossimo = [this] { CaricaFrase(); },
+                    .evidenzia = [this](int) { SistemaShape(); },
                 })
 {
 }
@@ -105,28 +106,19 @@ void Form15s::CaricaFrase()
     FinestraSottinteso::CaricaFrase();
 }
 
-bool Form15s::SenzaPronomi() const
-{
-    if (!FraseInCorso()) return false;
-    for (const Bottone& b : Pronomi.Command1)
-        if (b.Enabled()) return false;
-    return true;
-}
-
 void Form15s::SistemaShape()
 {
-    ColoraArray(Pronomi.Command1, BoxCorrente, PannelloPronomi::ColoreBottone, programma_.ColoreScansioneRgb());
+    ColoraArray(Pronomi.Command1, FraseInCorso() ? BoxCorrente : -1, PannelloPronomi::ColoreBottone,
+                programma_.ColoreScansioneRgb());
 }
 
 void Form15s::Confermato()
 {
-    if (FraseCompletata || SenzaPronomi()) {
+    if (FraseCompletata) {
         CaricaFrase();
         return;
     }
     if (!FraseInCorso() || !Pronomi.Command1.Esiste(BoxCorrente) || !Pronomi.Command1(BoxCorrente).Enabled()) return;
-    // Judged against this sentence's own subject only: a line without one leaves Sottinteso empty,
-    // and then every button is wrong.
     ControllaSoggetto(BoxCorrente + 1, BoxCorrente);
 }
 

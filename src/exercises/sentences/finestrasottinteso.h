@@ -33,6 +33,8 @@ public:
 protected:
     void CreaControlliEsercizio() override;
     void SottintesoNominato(int persona) override;
+    // Every line needs an implied subject a button names.
+    bool Completabile(const RigaFrase& riga) const override { return SottintesoNominabile(riga); }
 
 private:
     ProgettoSottinteso sottinteso_;
@@ -58,10 +60,9 @@ public:
     // The select key: the next sentence once this one is finished, else the highlighted button
     // judged (a button already judged wrong is not judged again).
     void Confermato();
-    // The highlighted button in the scan colour, the others grey.
+    // The highlighted button in the scan colour, the others grey (all grey while no sentence is
+    // drawn).
     void SistemaShape();
-    // Every button has been judged wrong: the sentence can no longer be finished.
-    bool SenzaPronomi() const;
 
 protected:
     void CodaFrase() override { SistemaShape(); }

@@ -75,3 +75,10 @@ bool PannelloPronomi::PronomeDellaPersona(const QString& sottinteso, int persona
     if (persona < 1 || persona > 6) return false;
     return PronomiPersona()[persona - 1].contains(sottinteso.toLower());
 }
+
+bool PannelloPronomi::Nominato(const QString& sottinteso)
+{
+    for (int persona = 1; persona <= 6; ++persona)
+        if (PronomeDellaPersona(sottinteso, persona)) return true;
+    return false;
+}

@@ -51,4 +51,6 @@ public:
     // The pronouns each person's button (1..6) accepts.
     static const std::array<QStringList, 6>& PronomiPersona();
     static bool PronomeDellaPersona(const QString& sottinteso, int persona);
+    // Whether one of the buttons names the implied subject.
+    static bool Nominato(const QString& sottinteso);
 };

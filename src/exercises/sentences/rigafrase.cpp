@@ -114,3 +114,17 @@ bool RigaFrase::Disegnabile() const
                std::any_of(parte.testo.begin(), parte.testo.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
     });
 }
+
+std::optional<double> RigaFrase::RuoloParte(std::size_t k) const
+{
+    if (k >= parti.size()) return std::nullopt;
+    if (parti[k].ruolo) return RuoloIniziale(*parti[k].ruolo);
+    return k > 0 ? RuoloParte(0) : std::nullopt;
+}
+
+bool RigaFrase::RuoloMostrato(double ruolo) const
+{
+    for (std::size_t k = 0; k < parti.size(); ++k)
+        if (!parti[k].sottinteso && RuoloParte(k) == ruolo) return true;
+    return false;
+}

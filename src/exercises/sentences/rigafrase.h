@@ -38,6 +38,12 @@ struct RigaFrase {
     // Whether a window can draw the line: within the bounds, with at least one shown part that has
     // a character one can see.
     bool Disegnabile() const;
+    // The role a window's label of part k carries, read by its leading number: the part's own, or,
+    // for a last part whose role was never closed, the first part's (its label is a copy of the
+    // first one); nothing for a lone part without a role, whose label keeps what it had.
+    std::optional<double> RuoloParte(std::size_t k) const;
+    // Whether a shown part has the role.
+    bool RuoloMostrato(double ruolo) const;
 
     // The line as it is read: trimmed, its first character upper-cased.
     QString testo;

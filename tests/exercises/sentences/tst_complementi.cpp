@@ -103,8 +103,6 @@ private slots:
             << "1 0 #0, 2 0 #0, 2 0 #0, 2 1 #1" << QStringList{"per paura "} << false << 0 << "Il cane ";
         QTest::newRow("Form7 role shown by the help") << "Form7" << 3 << paura << "0>0 1>1 aiuto 2>5"
             << "1 0 #0, 2 0 #0, 2 0 #1, 3 0 #2 A" << aiuto << false << 1 << "Il cane ";
-        QTest::newRow("Form5 role without a box") << "Form5" << 0 << "Il cane#0#abbaia#1#per paura#5#" << "0>0 1>1 2>2"
-            << "1 0 #0, 2 0 #0, 2 1 #1" << QStringList{"per paura "} << false << 2 << "Il cane ";
     }
     void frase()
     {

@@ -86,7 +86,7 @@ private slots:
         QTest::newRow("hidden subject: never highlighted") << "Form2s" << 1 << io << "SS" << "0 0" << 1 << false << true << false;
         QTest::newRow("hidden subject: left wraps past it") << "Form2s" << 3 << io << "L" << "0 0" << 2 << false << true << false;
         QTest::newRow("role not a number: read by its leading number") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#1a#") << "SE" << "1 0" << 1 << true << false << true;
-        QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#") << "SE" << "0 1" << 1 << false << true << false;
+        QTest::newRow("role not a number: wrong for the predicate") << "Form2s" << 1 << QByteArray("il cane#0#abbaia#uno#e corre#1#") << "SE" << "0 1" << 1 << false << true << false;
         QTest::newRow("no line shows a word: keys count nothing") << "Form2s" << 1 << QByteArray("[io]#0#") << "SEE" << "0 0" << 0 << false << false << false;
     }
     void tasti()

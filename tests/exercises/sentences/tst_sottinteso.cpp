@@ -95,8 +95,6 @@ private slots:
         QTest::newRow("esse") << "Form15" << 0 << QByteArray("[esse]#0#cantano#1#") << "5" << 1 << QStringList{""} << "esse cantano " << "esse ";
         QTest::newRow("in the middle") << "Form15" << 0 << QByteArray("Ogni mattina#10#[io]#0#porto#1#il cane#2#") << "0" << 1 << QStringList{""} << "Ogni mattina io porto il cane " << "io ";
         QTest::newRow("a disabled button takes no click") << "Form15" << 0 << QByteArray("[tu]#0#corri#1#") << "00" << 0 << QStringList{"io"} << "corri " << "";
-        QTest::newRow("blanks in the brackets: every button wrong") << "Form15" << 0 << QByteArray("[ io ]#0#mangio#1#") << "012345" << 0 << QStringList{"io", "tu", E3, "noi", "voi", "essi - esse - loro"} << "mangio " << "";
-        QTest::newRow("no implied subject: wrong, disabled") << "Form15" << 0 << QByteArray("il cane#0#abbaia#1#") << "00" << 0 << QStringList{"io"} << "Il cane abbaia " << "";
         QTest::newRow("manual: noi") << "Form15s" << 1 << QByteArray("[noi]#0#giochiamo#1#") << "SSSE" << 1 << QStringList{""} << "noi giochiamo " << "noi ";
         QTest::newRow("manual: wrong, then right") << "Form15s" << 1 << QByteArray("[tu]#0#corri#1#") << "ESE" << 1 << QStringList{"io", ""} << "tu corri " << "tu ";
         QTest::newRow("manual: a disabled button counts once") << "Form15s" << 1 << QByteArray("[tu]#0#corri#1#") << "EE" << 0 << QStringList{"io"} << "corri " << "";
@@ -104,7 +102,6 @@ private slots:
         QTest::newRow("arrows: past a disabled button") << "Form15s" << 3 << QByteArray("[voi]#0#ridete#1#") << "RERLLLE" << 1 << QStringList{"tu", ""} << "voi ridete " << "voi ";
         QTest::newRow("automatic: ticks, Space released") << "Form15s" << 2 << QByteArray("[tu]#0#corri#1#") << "TPQ" << 1 << QStringList{""} << "tu corri " << "tu ";
         QTest::newRow("automatic: wrong, ticks, right") << "Form15s" << 2 << QByteArray("[noi]#0#giochiamo#1#") << "PQTTPQTPQ" << 1 << QStringList{"io", E3, ""} << "noi giochiamo " << "noi ";
-        QTest::newRow("no implied subject: every button wrong") << "Form15s" << 1 << QByteArray("il cane#0#abbaia#1#") << "ESE" << 0 << QStringList{"io", "tu"} << "Il cane abbaia " << "";
     }
     void pronomi()
     {
@@ -173,33 +170,6 @@ private slots:
         QCOMPARE(QPoint(Label3(ultima).Left(), Label3(ultima).Top()), QPoint(Label3(0).Left(), riga1 + 2 * Label3(ultima).Height()));
         QCOMPARE(QPoint(Label3(ultima + 1).Left(), Label3(ultima + 1).Top()),
                  QPoint(Label3(ultima).Left() + Label3(ultima).Width(), Label3(ultima).Top()));
-    }
-
-    // Every button judged wrong: the scan stays where it is, and the next key takes another
-    // sentence without counting anything.
-    void senzaPronomi()
-    {
-        Prova p("Form15s", 1, "[ io ]#0#mangio#1#\n");
-        p.Premi("ESESESESESE");
-        QCOMPARE(p.Punteggio(), QString("0 6"));
-        QVERIFY(p.s->SenzaPronomi());
-        QCOMPARE(int(p.s->BoxCorrente), 5);
-        p.Premi("S");
-        QCOMPARE(p.Punteggio(), QString("0 6"));
-        QCOMPARE(int(p.s->BoxCorrente), 0);
-        for (const Bottone& b : p.f->Pronomi.Command1) QVERIFY(b.Enabled());
-    }
-
-    // A sentence without an implied subject is never judged against the one before it.
-    void nessunSottintesoDaPrima()
-    {
-        Prova p("Form15s", 1, "[io]#0#mangio#1#\n");
-        p.a.Scrivi(Lista, "il cane#0#abbaia#1#\n");
-        p.f->CaricaLista();
-        p.f->CaricaFrase();
-        p.Premi("E");
-        QCOMPARE(p.Punteggio(), QString("0 1"));
-        QVERIFY(!p.f->Pronomi.Command1(0).Enabled());
     }
 };
 
