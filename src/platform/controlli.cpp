@@ -1,6 +1,7 @@
 #include "controlli.h"
 
 #include "contorno.h"
+#include "strati.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -289,6 +290,7 @@ Etichetta* Etichetta::Clona() const
     c->tag_ = tag_;
     c->autoSize_ = autoSize_;
     c->setToolTip(toolTip());
+    MettiNelloStrato(c, StratoDi(this));
     return c;
 }
 
@@ -444,6 +446,7 @@ Bottone* Bottone::Clona() const
     c->setPuntatore(puntatore_);
     c->tag_ = tag_;
     c->setToolTip(toolTip());
+    MettiNelloStrato(c, StratoDi(this));
     return c;
 }
 
