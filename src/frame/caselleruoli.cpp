@@ -1,5 +1,7 @@
 #include "frame/caselleruoli.h"
 
+#include "platform/strati.h"
+
 CaselleRuoli::CaselleRuoli()
 {
     Label4.Collega([this](int i, Etichetta* e) {
@@ -49,5 +51,5 @@ void CaselleRuoli::Svuota()
 
 void CaselleRuoli::IntestazioniDavanti()
 {
-    for (Etichetta& e : Label6) e.raise();
+    for (Etichetta& e : Label6) MettiNelloStrato(&e, Strato::Caselle);
 }

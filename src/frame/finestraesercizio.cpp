@@ -3,8 +3,10 @@
 #include "core/servizicomuni.h"
 #include "frame/stampagriglia.h"
 #include "platform/file.h"
+#include "platform/strati.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QPixmap>
 
 #include <algorithm>
@@ -60,13 +62,23 @@ FinestraEsercizio::FinestraEsercizio(Programma& programma, const ProgettoFinestr
 {
     setCaption(TitoloProgramma);
     ControlliDelCaricamento(c_);
+    cambioFuoco_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ora) { trattieniFuoco(ora); });
+}
+
+FinestraEsercizio::~FinestraEsercizio()
+{
+    // The widgets still to go may move the focus: that is no longer this window's business.
+    disconnect(cambioFuoco_);
 }
 
 void FinestraEsercizio::CreaControlli()
 {
     QWidget* area = client();
+    coperture_.clear();
 
     c_.StatusBar1 = new BarraStato(area);
+    MettiNelloStrato(c_.StatusBar1, Strato::Barra);
     c_.StatusBar1->setCarattere(QStringLiteral("Arial"), progetto_.puntiBarraStato, true);
     c_.StatusBar1->setHeight(495);
     c_.StatusBar1->AggiungiPannello({QStringLiteral("Esatti"), ImmaginePannello(programma_, "pannello_esatti.png"), 3000, 3000, true});
@@ -83,6 +95,7 @@ void FinestraEsercizio::CreaControlli()
     c_.Griglia->Modello().setFont(font);
     c_.Griglia->Aggiorna();
     c_.Griglia->hide();
+    MettiNelloStrato(c_.Griglia, Strato::Copertura);
 
     if (progetto_.scansione) {
         static NessunElemento nessuno;
@@ -93,8 +106,9 @@ void FinestraEsercizio::CreaControlli()
 
     CreaMenu();
     CreaControlliEsercizio();
-    // The status bar lies above the exercise's controls; the grid, when shown, above everything.
-    c_.StatusBar1->raise();
+    // Every control in its layer: the words at the bottom, the status bar above the exercise, the
+    // grid and the panels that cover the exercise above everything.
+    OrdinaStrati(area);
 }
 
 void FinestraEsercizio::CreaMenu()
@@ -186,6 +200,52 @@ void FinestraEsercizio::SpegniTimer()
 void FinestraEsercizio::AccendiTimer()
 {
     if (c_.Scansione) c_.Scansione->Riprendi();
+}
+
+// ---- covers ------------------------------------------------------------------------------------
+
+void FinestraEsercizio::MostraCopertura(QWidget* copertura, QWidget* fuoco)
+{
+    if (!copertura) return;
+    togliDallElenco(copertura);
+    coperture_.push_back({copertura, fuoco ? fuoco : copertura});
+    copertura->show();
+    MettiNelloStrato(copertura, Strato::Copertura);
+    if (c_.Scansione) c_.Scansione->Sospendi(true);
+    coperture_.back().fuoco->setFocus(Qt::OtherFocusReason);
+}
+
+void FinestraEsercizio::TogliCopertura(QWidget* copertura)
+{
+    if (!copertura) return;
+    copertura->hide();
+    if (!togliDallElenco(copertura)) return;
+    for (auto it = coperture_.rbegin(); it != coperture_.rend(); ++it) {
+        if (it->widget->isVisible() && it->fuoco) {
+            it->fuoco->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (c_.Scansione) c_.Scansione->Sospendi(false);
+}
+
+bool FinestraEsercizio::togliDallElenco(QWidget* copertura)
+{
+    const bool presente = std::any_of(coperture_.begin(), coperture_.end(),
+                                      [copertura](const Copertura& c) { return c.widget == copertura; });
+    std::erase_if(coperture_, [copertura](const Copertura& c) { return !c.widget || c.widget == copertura; });
+    return presente;
+}
+
+void FinestraEsercizio::trattieniFuoco(QWidget* ora)
+{
+    QWidget* area = client();
+    if (!ora || !area || !area->isAncestorOf(ora)) return;
+    for (auto it = coperture_.rbegin(); it != coperture_.rend(); ++it) {
+        if (!it->widget || !it->fuoco || !it->widget->isVisible()) continue;
+        if (ora != it->widget && !it->widget->isAncestorOf(ora)) it->fuoco->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 // ---- counters and status bar -------------------------------------------------------------------
@@ -306,7 +366,7 @@ void FinestraEsercizio::ImpostaGriglia()
     Griglia* g = c_.Griglia;
     if (!g) return;
     ModelloGriglia& m = g->Modello();
-    g->hide();
+    TogliCopertura(g);
     g->Move(0, 0, Width(), Height());
 
     const QList<int> unita = UnitaColonne(progetto_.griglia);
@@ -343,15 +403,13 @@ void FinestraEsercizio::RiempiGriglia(const QStringList& celle)
 
 void FinestraEsercizio::ImpostaGrigliaVisibile(bool visibile)
 {
-    c_.Griglia->setVisible(visibile);
     // In front of every control, the status bar included: nothing under it can be used meanwhile.
-    // It takes the keys too, so that a scanning window's keys judge nothing unseen behind it.
-    if (visibile) {
-        c_.Griglia->raise();
-        c_.Griglia->setFocus(Qt::OtherFocusReason);
-    }
-    // A window whose scan runs on under the grid keeps the keys away from its items meanwhile.
-    if (c_.Scansione) c_.Scansione->pilota().setSospeso(visibile);
+    // It takes the keys too, so that a scanning window's keys judge nothing unseen behind it, also
+    // where the scan runs on under the grid.
+    if (visibile)
+        MostraCopertura(c_.Griglia, c_.Griglia);
+    else
+        TogliCopertura(c_.Griglia);
     c_.mnuChiudi->setEnabled(visibile);
     for (VoceMenu* v : {c_.mnuEsci, c_.mnuCambia, c_.MenuAzzera, c_.mnuOpzioni})
         if (v) v->setEnabled(!visibile);

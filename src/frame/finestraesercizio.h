@@ -23,6 +23,7 @@ class FinestraEsercizio : public Finestra {
     Q_OBJECT
 public:
     FinestraEsercizio(Programma& programma, const ProgettoFinestra& progetto, QObject* parent = nullptr);
+    ~FinestraEsercizio() override;
 
     const ProgettoFinestra& progetto() const { return progetto_; }
     Programma& programma() { return programma_; }
@@ -112,11 +113,30 @@ protected:
     void SpegniTimer();
     void AccendiTimer();
 
+    // What covers the whole exercise and takes every key while it is shown (the results grid, a
+    // panel of the window): in front of every control, the keys on `fuoco` and kept inside it,
+    // the scan's keys set aside. Hidden again, the keys go back to the cover still shown, if any,
+    // else to the exercise.
+    void MostraCopertura(QWidget* copertura, QWidget* fuoco);
+    void TogliCopertura(QWidget* copertura);
+
     Programma& programma_;
     const ProgettoFinestra& progetto_;
     Controlli c_;
 
 private:
+    struct Copertura {
+        QPointer<QWidget> widget;
+        QPointer<QWidget> fuoco;
+    };
+    // The covers shown, the last one in front.
+    std::vector<Copertura> coperture_;
+    QMetaObject::Connection cambioFuoco_;
+    // Takes `copertura` and the covers already gone out of the list; false when it was not there.
+    bool togliDallElenco(QWidget* copertura);
+    // The focus taken back to the cover in front when it went to a control under it.
+    void trattieniFuoco(QWidget* ora);
+
     void CreaMenu();
     void ImpostaGrigliaVisibile(bool visibile);
     void Stampa();

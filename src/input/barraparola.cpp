@@ -2,6 +2,8 @@
 
 #include "disegnoscansione.h"
 
+#include "platform/strati.h"
+
 void BarraParola::Crea(QWidget* area, const ProgettoBarra& p)
 {
     Shape = new Forma(area);
@@ -9,6 +11,7 @@ void BarraParola::Crea(QWidget* area, const ProgettoBarra& p)
     Shape->setBorderColor(p.colore);
     Shape->Move(0, 0, p.width, 15);
     Shape->setVisible(p.visibile);
+    MettiNelloStrato(Shape, Strato::Segni);
 
     LabelDim = new Etichetta(area);
     LabelDim->setCaption(QStringLiteral(" "));
@@ -23,5 +26,4 @@ void BarraParola::Sotto(const Etichetta& parola)
     const QRect r = BarraSotto(QRect(parola.Left(), parola.Top(), parola.Width(), parola.Height()),
                                LabelDim->Width(), Shape->Height());
     Shape->Move(r.x(), r.y(), r.width(), r.height());
-    Shape->raise();
 }

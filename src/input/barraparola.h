@@ -22,6 +22,7 @@ public:
     bool Creata() const { return Shape != nullptr; }
 
     // The bar under `parola`, from the word's position and size as they are now (the re-layout may
-    // have changed them), above the word labels. Its visibility is the caller's.
+    // have changed them). It lies under the word labels, in the layer of the frames; its
+    // visibility is the caller's.
     void Sotto(const Etichetta& parola);
 };

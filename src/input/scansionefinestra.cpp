@@ -1,6 +1,7 @@
 #include "scansionefinestra.h"
 
 #include "platform/controlli.h"
+#include "platform/strati.h"
 #include "platform/temporizzatore.h"
 
 #include <QWidget>
@@ -15,7 +16,7 @@ ScansioneFinestra::ScansioneFinestra(const Programma& programma, QWidget* area, 
     automatica_ = new CasellaFuoco(area);
     for (CasellaFuoco* f : {frecce_.data(), manuale_.data(), automatica_.data()}) {
         f->Move(0, 0, 15, 15);
-        f->lower();
+        MettiNelloStrato(f, Strato::Segni);
         f->show();
     }
     timer_ = new Temporizzatore(area);
@@ -37,4 +38,12 @@ void ScansioneFinestra::Ferma()
 void ScansioneFinestra::Riprendi()
 {
     if (timer_) timer_->setEnabled(true);
+}
+
+void ScansioneFinestra::Sospendi(bool si)
+{
+    pilota_->setSospeso(si);
+    for (CasellaFuoco* f : {frecce_.data(), manuale_.data(), automatica_.data()})
+        if (f) f->setEnabled(!si);
+    if (!si) pilota_->DaiIlFuoco();
 }

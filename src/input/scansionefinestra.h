@@ -31,6 +31,10 @@ public:
     // The timer off (a dialog, the grid, the unload) and on again.
     void Ferma();
     void Riprendi();
+    // Sets the window's keys aside while something covers its items (the results grid, a panel):
+    // the focus holders take no key and no focus, and the ticks leave the focus where it is.
+    // Given back, the keys go to the holder of the mode at once.
+    void Sospendi(bool si);
 
 private:
     QPointer<CasellaFuoco> frecce_;

@@ -2,6 +2,7 @@
 
 #include "contorno.h"
 #include "ripetizionetasti.h"
+#include "strati.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -292,6 +293,7 @@ Etichetta* Etichetta::Clona() const
     c->tag_ = tag_;
     c->autoSize_ = autoSize_;
     c->setToolTip(toolTip());
+    MettiNelloStrato(c, StratoDi(this));
     return c;
 }
 
@@ -514,6 +516,7 @@ Bottone* Bottone::Clona() const
     c->setPuntatore(puntatore_);
     c->tag_ = tag_;
     c->setToolTip(toolTip());
+    MettiNelloStrato(c, StratoDi(this));
     return c;
 }
 

@@ -92,7 +92,8 @@ public:
     void setTrascinamentoAutomatico(bool si) { trascina_ = si; }
 
     // A hidden copy of this label in its present state (caption, geometry, colours, font, enabled
-    // state, pointer, drag behaviour, tag, auto size, alignment, border), on the same parent.
+    // state, pointer, drag behaviour, tag, auto size, alignment, border), on the same parent and
+    // at the top of this label's layer of the stacking order.
     Etichetta* Clona() const;
 
     // What a drag of this label carries (the caller owns it): a drop target finds the label by it.
@@ -146,7 +147,7 @@ public:
     QString Tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
-    // A hidden copy in the present state, on the same parent.
+    // A hidden copy in the present state, on the same parent and in this button's layer.
     Bottone* Clona() const;
 
 signals:

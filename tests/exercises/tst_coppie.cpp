@@ -287,31 +287,45 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<int>("modo");
-        QTest::newRow("Form3") << "Form3" << int(ModoMouse);
-        QTest::newRow("Form3s") << "Form3s" << int(ModoScansioneAutomatica);
+        QTest::addColumn<QString>("tasti"); // R L U D the arrows (right, up: one more), E Enter, S Space, C a click
+        QTest::addColumn<int>("righe");
+        QTest::newRow("Form3") << "Form3" << int(ModoMouse) << "LLLLDLLC" << 3;
+        QTest::newRow("Form3s manual") << "Form3s" << int(ModoScansioneManuale) << "LLS" << 7;
+        QTest::newRow("Form3s automatic") << "Form3s" << int(ModoScansioneAutomatica) << "RLDS" << 7;
+        QTest::newRow("Form3s arrows") << "Form3s" << int(ModoFrecce) << "LLLLURE" << 7;
     }
     void pannello()
     {
         QFETCH(QString, nome);
         QFETCH(int, modo);
+        QFETCH(QString, tasti);
+        QFETCH(int, righe);
         ProvaFinestra<FinestraAbbina> t(nome, Su(Coppie(12), static_cast<std::int16_t>(modo)));
         FinestraAbbina& f = *t.f;
+        QVERIFY(QTest::qWaitForWindowActive(f.widget()));
         const FinestraAbbina::Pannello& p = f.pannello();
+        Form3s* s = qobject_cast<Form3s*>(&f);
         f.cornice().mnuOpzioni->Scegli();
+        QCoreApplication::processEvents();
         QVERIFY(p.Frame1->isVisible());
         QCOMPARE(p.Frame1->Width(), f.Width());
         QCOMPARE(p.Label1->Caption(), QString("9"));
         if (f.cornice().Timer1) QVERIFY(!f.cornice().Timer1->Enabled());
-        p.HScroll1->setValue(5);
-        QCOMPARE(f.NumeroRighe, std::int16_t(5));
-        QCOMPARE(p.Label1->Caption(), QString("5"));
-        QVERIFY(f.Label4(8).isVisible()); // the rows change only at "Chiudi"
-        QTest::mouseClick(p.Command4, Qt::LeftButton);
+        if (s) t.Tasti("SERDPQE"); // the scan's keys
+        if (s) QVERIFY(f.client()->children().indexOf(s->controlli().Shape2) < f.client()->children().indexOf(p.Frame1));
+        const Qt::Key chiavi[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space};
+        for (const QChar k : tasti) {
+            QVERIFY(f.Label4(8).isVisible() && QApplication::focusWidget()); // the rows change only at "Chiudi"
+            if (k == 'C') QTest::mouseClick(p.Command4, Qt::LeftButton);
+            else tastiera::Batti(QApplication::focusWidget(), chiavi[QString("RLUDES").indexOf(k)]);
+        }
+        QCOMPARE(t.Punteggio(), QString("0 0"));
         QVERIFY(!p.Frame1->isVisible());
-        QCOMPARE(f.RigheInUso(), 5);
-        QVERIFY(f.Label4(4).isVisible());
-        QVERIFY(!f.Label4(5).isVisible());
+        QCOMPARE(f.RigheInUso(), righe);
+        QVERIFY(f.Label4(righe - 1).isVisible());
+        QVERIFY(!f.Label4(righe).isVisible());
         if (f.cornice().Timer1) QVERIFY(f.cornice().Timer1->Enabled());
+        if (s) QCOMPARE(QApplication::focusWidget(), f.cornice().Scansione->pilota().CasellaDelModo());
     }
 
     // Lists that give no item: one notice, nothing on screen, and the window goes on with another list.

@@ -3,8 +3,9 @@
 #include "core/immagini.h"
 #include "core/servizicomuni.h"
 #include "input/passi.h"
+#include "platform/strati.h"
 
-#include <QTimer>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -76,8 +77,12 @@ void FinestraAbbina::CreaPannello()
     c2_.Frame1->setCarattere(Carattere, 12, true);
     c2_.Frame1->setCaption(QStringLiteral("Indica quante righe deve contenere l'esercizio (da 3 a 9)"));
     c2_.Frame1->Move(0, 0, Width(), Height());
+    MettiNelloStrato(c2_.Frame1, Strato::Copertura);
 
+    // The scroll bar takes every key while the panel is open (see eventFilter).
     c2_.HScroll1 = new BarraOrizzontale(c2_.Frame1);
+    c2_.HScroll1->setFocusPolicy(Qt::StrongFocus);
+    c2_.HScroll1->installEventFilter(this);
     c2_.HScroll1->setMin(coppie::RigheMinime);
     c2_.HScroll1->setMax(coppie::RigheMassime);
     c2_.HScroll1->setSmallChange(1);
@@ -92,6 +97,7 @@ void FinestraAbbina::CreaPannello()
     c2_.Command4 = new Bottone(c2_.Frame1);
     c2_.Command4->setCarattere(Carattere, 12, true);
     c2_.Command4->setCaption(QStringLiteral("Chiudi"));
+    c2_.Command4->setFocusPolicy(Qt::NoFocus);
     connect(c2_.Command4, &Bottone::Click, this, &FinestraAbbina::Command4_Click);
 
     c2_.Frame1->hide();
@@ -162,13 +168,37 @@ void FinestraAbbina::mnuOpzioni_Click()
     c2_.HScroll1->Move(centro - 2400, 1320, 4800, 375);
     c2_.Label1->Move(centro - 600, 1920, 1200, 735);
     c2_.Command4->Move(centro - 900, 3000, 1800, 615);
-    f.show();
-    f.raise();
     c2_.HScroll1->setValue(NumeroRighe);
     c2_.Label1->setCaption(QString::number(NumeroRighe));
-    // The keys go to the panel while it covers the exercise (once the menu that opened it is closed):
-    // Space or Enter on "Chiudi", never a selection in the rows below.
-    QTimer::singleShot(0, c2_.Command4, [b = c2_.Command4] { b->setFocus(Qt::OtherFocusReason); });
+    // In front of the rows and their frames, with every key: nothing below is judged meanwhile.
+    MostraCopertura(&f, c2_.HScroll1);
+}
+
+// The keys of every mode on the open panel: an arrow right or up one row more, left or down one
+// fewer (3 to 9), Enter or Space "Chiudi".
+bool FinestraAbbina::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto != c2_.HScroll1 || (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease))
+        return FinestraCoppie::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    const bool premuto = evento->type() == QEvent::KeyPress;
+    switch (tasto->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        if (premuto) c2_.HScroll1->setValue(c2_.HScroll1->Value() + 1);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        if (premuto) c2_.HScroll1->setValue(c2_.HScroll1->Value() - 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (premuto && !tasto->isAutoRepeat()) Command4_Click();
+        return true;
+    default:
+        return FinestraCoppie::eventFilter(oggetto, evento);
+    }
 }
 
 void FinestraAbbina::HScroll1_Change()
@@ -181,7 +211,7 @@ void FinestraAbbina::HScroll1_Change()
 void FinestraAbbina::Command4_Click()
 {
     if (!c2_.Frame1) return;
-    c2_.Frame1->hide();
+    TogliCopertura(c2_.Frame1);
     NuovoEsercizio();
     AccendiTimer();
 }
@@ -268,14 +298,15 @@ void Form3s::CreaControlliEsercizio()
     c3_.Command1->show();
     AvantiAcceso = false;
 
+    // The frames lie under the rows they frame: the labels' own background hides the inner half.
     c3_.Shape1 = new Forma(client());
     c3_.Shape1->setBorderWidth(BordoSoggetto);
     c3_.Shape1->Move(240, 240, 4455, 855);
+    MettiNelloStrato(c3_.Shape1, Strato::Segni);
     c3_.Shape2 = new Forma(client());
     c3_.Shape2->setBorderWidth(BordoCasella);
     c3_.Shape2->Move(4920, 240, 3255, 855);
-    // The panel lies above the rows and their frames.
-    pannello().Frame1->raise();
+    MettiNelloStrato(c3_.Shape2, Strato::Segni);
 }
 
 void Form3s::Attivazione()
@@ -305,8 +336,6 @@ void Form3s::SistemaShape()
     if (!c3_.Shape1 || RigaCorrente < 0 || RigaCorrente >= RigheInUso()) return;
     Inquadra(*c3_.Shape1, Label3(SoggettoDellaRiga[static_cast<std::size_t>(RigaCorrente)]), BordoSoggetto);
     if (Label4.Esiste(CasellaEvidenziata)) Inquadra(*c3_.Shape2, Label4(CasellaEvidenziata), BordoCasella);
-    c3_.Shape1->raise();
-    c3_.Shape2->raise();
 }
 
 void Form3s::Confermato()

@@ -67,6 +67,7 @@ public:
 protected:
     void CreaControlliEsercizio() override;
     void PassiCaricamento() override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
     // What a window does besides when an exercise starts, before the draw and once it is shown.
     virtual void InizioEsercizio() {}

@@ -1,6 +1,7 @@
 #include "exercises/pairs/finestrasoggettopredicato.h"
 
 #include "core/immagini.h"
+#include "platform/strati.h"
 
 #include <algorithm>
 
@@ -225,6 +226,8 @@ void Form1s::CreaControlliEsercizio()
         *f = new Forma(client());
         (*f)->setBorderWidth(BordoCornici);
         (*f)->Move(0, 0, 3615, 975);
+        // Under the box and the word it frames: their own background hides the inner half.
+        MettiNelloStrato(*f, Strato::Segni);
         (*f)->show();
     }
 }
@@ -264,8 +267,6 @@ void Form1s::SistemaShape()
     // Each frame around its label as it stands now, whatever the window's size.
     Inquadra(*c2_.Shape1, Caselle.Label4(IndiceCasella), BordoCornici);
     Inquadra(*c2_.Shape2, Label3(IndiceParola), BordoCornici);
-    c2_.Shape1->raise();
-    c2_.Shape2->raise();
 }
 
 void Form1s::Confermato()

@@ -3,6 +3,7 @@
 #include "core/immagini.h"
 #include "input/elementicontrolli.h"
 #include "input/passi.h"
+#include "platform/strati.h"
 
 using namespace complementi;
 
@@ -83,8 +84,10 @@ void FinestraComplementi::CreaControlliEsercizio()
         c2_.Command2->show();
         connect(c2_.Command2, &Bottone::Click, this, &FinestraComplementi::Command2_Click);
     }
-    // The pronoun frame stands over the help button's corner: made last, it lies on top.
     Pronomi.Crea(client(), complementi_.pronomi, puntatore);
+    // The help button stands inside the pronoun frame's corner and in front of it: help stays
+    // within reach in the pronoun phase.
+    if (c2_.Command2) MettiNelloStrato(c2_.Command2, Strato::Pannelli);
     // Where only the keys answer, a click on a pronoun button judges nothing.
     if (!complementi_.pronomiAlClic) {
         for (Bottone& b : Pronomi.Command1) {

@@ -2,6 +2,7 @@
 
 #include "core/immagini.h"
 #include "input/disegnoscansione.h"
+#include "platform/strati.h"
 
 namespace {
 
@@ -191,6 +192,9 @@ void FinestraRiconosciScansione::CreaControlliEsercizio()
     c3_.Shape2->setBorderWidth(9);
     c3_.Shape2->setBorderColor(coloreCornice_);
     c3_.Shape2->hide();
+    // Under the words: the found word's own background hides the inner half of the band, and no
+    // band lies across a letter of the words beside it.
+    MettiNelloStrato(c3_.Shape2, Strato::Segni);
 }
 
 void FinestraRiconosciScansione::Attivazione()
@@ -254,7 +258,6 @@ void FinestraRiconosciScansione::ParolaGiusta(Etichetta& parola)
                                    cornice.BorderWidth());
     cornice.Move(r.x(), r.y(), r.width(), r.height());
     cornice.show();
-    cornice.raise();
 }
 
 void FinestraRiconosciScansione::ParolaSbagliata(Etichetta& parola)

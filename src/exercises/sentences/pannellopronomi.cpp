@@ -1,5 +1,7 @@
 #include "exercises/sentences/pannellopronomi.h"
 
+#include "platform/strati.h"
+
 namespace {
 
 // Pronoun buttons: row, column, width.
@@ -22,6 +24,7 @@ void PannelloPronomi::Crea(QWidget* area, const ProgettoPronomi& p, const std::o
     Frame1->setBackColor(p.sfondo);
     Frame1->setCarattere(QStringLiteral("Verdana"), 14.25);
     Frame1->Move(p.left, p.top, p.width, p.height);
+    MettiNelloStrato(Frame1, Strato::Pannelli);
     const std::array<QString, 6> captions = {QStringLiteral("io"),  QStringLiteral("tu"),  p.caption2,
                                              QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("essi - esse - loro")};
     for (int i = 0; i < 6; ++i) {

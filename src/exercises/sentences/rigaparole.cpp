@@ -1,5 +1,7 @@
 #include "exercises/sentences/rigaparole.h"
 
+#include "platform/strati.h"
+
 namespace {
 using colore::Bianco;
 }
@@ -13,6 +15,9 @@ Etichetta* RigaParole::Crea(QWidget* area, int left, int top, double punti, cons
     e->setAutoSize(true);
     e->setPuntatore(puntatore);
     e->show();
+    // The words lie under every other control but the frames and bars drawn under them; the labels
+    // created for a sentence go into the same layer.
+    MettiNelloStrato(e, Strato::Parole);
     Label3.Progetta(0, e);
     return e;
 }
