@@ -16,7 +16,7 @@ void Raccogli(QWidget* contenitore, std::vector<QWidget*>& out)
     const auto figli = contenitore->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : figli) {
         if (w->isWindow()) continue;
-        if (qobject_cast<BarraStato*>(w)) continue; // it docks itself
+        if (qobject_cast<BarraStato*>(w)) continue; // it docks itself, and scales its parts when told
         out.push_back(w);
         if (qobject_cast<Cornice*>(w)) Raccogli(w, out);
     }
@@ -51,6 +51,7 @@ void Ridimensionatore::RecordLayout(QWidget* client)
     Raccogli(client, controlli);
     voci_.reserve(controlli.size());
     for (QWidget* w : controlli) voci_.push_back({w, QRectF(Geometria(w)), w->font(), Geometria(w), w->font()});
+    for (BarraStato* b : client->findChildren<BarraStato*>(Qt::FindDirectChildrenOnly)) b->setScala(1.0, 1.0);
 }
 
 double Ridimensionatore::ScalaX() const
@@ -65,23 +66,14 @@ double Ridimensionatore::ScalaY() const
     return static_cast<double>(client_->height()) / dimensioni_.height();
 }
 
-namespace {
-
-double Punti(const QFont& f)
+QFont CarattereInScala(QFont f, double scala)
 {
-    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize();
-}
-
-QFont ConPunti(QFont f, double punti, bool inPunti)
-{
-    if (inPunti)
-        f.setPointSizeF(std::max(1.0, punti));
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(std::max(1.0, f.pointSizeF() * scala));
     else
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(punti))));
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * scala))));
     return f;
 }
-
-} // namespace
 
 void Ridimensionatore::ApplyLayout()
 {
@@ -103,21 +95,21 @@ void Ridimensionatore::ApplyLayout()
         voci_.push_back({w,
                          QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
                                 g.height() / syApplicata_),
-                         ConPunti(f, Punti(f) / sfPrima, f.pointSizeF() > 0), g, f});
+                         CarattereInScala(f, 1.0 / sfPrima), g, f});
     }
     for (Voce& v : voci_) {
         if (!v.w) continue; // destroyed since the record
         // Changed by the window since the last layout: that is the control's new base.
         if (v.w->font() != v.fontApplicato) {
             const QFont ora = v.w->font();
-            v.font = ConPunti(ora, Punti(ora) / sfPrima, ora.pointSizeF() > 0);
+            v.font = CarattereInScala(ora, 1.0 / sfPrima);
         }
         if (Geometria(v.w) != v.applicata) {
             const QRect g = Geometria(v.w);
             v.geometria = QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
                                  g.height() / syApplicata_);
         }
-        const QFont f = ConPunti(v.font, Punti(v.font) * sf, v.font.pointSizeF() > 0);
+        const QFont f = CarattereInScala(v.font, sf);
         if (f != v.w->font()) v.w->setFont(f);
         v.fontApplicato = v.w->font();
         // Scale the edges, so that controls side by side stay side by side.
@@ -129,6 +121,7 @@ void Ridimensionatore::ApplyLayout()
         ImpostaGeometria(v.w, QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)));
         v.applicata = Geometria(v.w);
     }
+    for (BarraStato* b : client_->findChildren<BarraStato*>(Qt::FindDirectChildrenOnly)) b->setScala(sx, sy);
     sxApplicata_ = sx;
     syApplicata_ = sy;
 }
