@@ -8,6 +8,9 @@
 
 namespace {
 
+// The smallest part of the recorded size, in each direction, that the controls follow.
+constexpr double ScalaMinima = 0.25;
+
 // The controls of a container: its direct child widgets, and those of its frames, recursively.
 // The inner parts of composite controls (the status bar's, the grid's viewport and scroll bars)
 // are theirs to arrange.
@@ -80,6 +83,9 @@ void Ridimensionatore::ApplyLayout()
     if (!client_ || dimensioni_.width() <= 0 || dimensioni_.height() <= 0) return;
     const double sx = ScalaX();
     const double sy = ScalaY();
+    // Too small to read anything: the layout stays as it is, so that what the window lays out
+    // meanwhile keeps its proportions for the next size with room.
+    if (sx < ScalaMinima || sy < ScalaMinima) return;
     const double sf = std::min(sx, sy);
     const double sfPrima = std::min(sxApplicata_, syApplicata_);
     // Controls gone since the last layout are forgotten; controls created since then (a sentence's

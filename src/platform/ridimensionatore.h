@@ -6,6 +6,8 @@
 // on, from the place and font the window gave them; a control that the window moves or gives
 // another font keeps that place and font at the present size and is scaled from there on. A status
 // bar stays docked along the bottom edge and is told the scale, for its height, font and panels.
+// Below a quarter of the recorded size in either direction, where nothing can be read any more (a
+// window shrunk to its menu bar), the controls keep the layout they had.
 #include <QFont>
 #include <QPointer>
 #include <QRect>
