@@ -1,16 +1,38 @@
 #include "barrastato.h"
 
+#include "ridimensionatore.h"
 #include "twips.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
-
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int Margine = 2; // pixels between a panel's edge and its content
+// A panel's sunken frame lies one pixel inside its left and top edges, two inside its right and
+// bottom ones; its content keeps a margin inside the frame.
+constexpr int FuoriCornice = 1;
+constexpr int DentroCornice = 2;
+// From a panel's rectangle to the room for its content, on each side.
+constexpr int PrimaDelContenuto = FuoriCornice + Margine;
+constexpr int DopoIlContenuto = DentroCornice + Margine;
+
+QRect Interno(const QRect& pannello)
+{
+    return pannello.adjusted(PrimaDelContenuto, PrimaDelContenuto, -DopoIlContenuto, -DopoIlContenuto);
 }
+
+// A picture fitted to the height of the room given, keeping its proportions.
+QSize ImmagineAdattata(const QPixmap& immagine, const QSize& spazio)
+{
+    if (immagine.isNull() || spazio.height() <= 0) return {};
+    return immagine.size().scaled(spazio, Qt::KeepAspectRatio);
+}
+} // namespace
 
 BarraStato::BarraStato(QWidget* parent) : QWidget(parent)
 {
@@ -20,10 +42,7 @@ BarraStato::BarraStato(QWidget* parent) : QWidget(parent)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    setFont(f);
+    setCarattere(QStringLiteral("Arial"), 12, true);
     if (parent) parent->installEventFilter(this);
     Aggancia();
 }
@@ -87,31 +106,79 @@ void BarraStato::setHeight(int tw)
 
 void BarraStato::setCarattere(const QString& famiglia, double punti, bool grassetto)
 {
-    QFont f(famiglia);
-    if (punti > 0) f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    setFont(f);
+    carattere_ = QFont(famiglia);
+    if (punti > 0) carattere_.setPointSizeF(punti);
+    carattere_.setBold(grassetto);
+    setFont(CarattereInScala(carattere_, std::min(sx_, sy_)));
     update();
+}
+
+void BarraStato::setScala(double sx, double sy)
+{
+    sx_ = sx;
+    sy_ = sy;
+    setFont(CarattereInScala(carattere_, std::min(sx_, sy_)));
+    Aggancia();
+}
+
+int BarraStato::larghezzaNecessaria(const Pannello& p) const
+{
+    const int alto = std::max(0, height() - PrimaDelContenuto - DopoIlContenuto);
+    const QSize immagine = ImmagineAdattata(p.Picture, QSize(QWIDGETSIZE_MAX, alto));
+    const int testo = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(p.Text)));
+    return PrimaDelContenuto + (immagine.isEmpty() ? 0 : immagine.width() + Margine) + testo + DopoIlContenuto;
 }
 
 QRect BarraStato::RettangoloPannello(int pannello) const
 {
     if (pannello < 1 || pannello > NumeroPannelli() || !pannelli_[static_cast<size_t>(pannello - 1)].Visible)
         return {};
-    int ultimoVisibile = 0;
-    for (int i = 1; i <= NumeroPannelli(); ++i)
-        if (pannelli_[static_cast<size_t>(i - 1)].Visible) ultimoVisibile = i;
+    // Each shown panel's width at the present scale, and what it can give up on a narrow bar.
+    std::vector<int> larghezze(pannelli_.size(), 0), cedibili(pannelli_.size(), 0);
+    int totale = 0, cedibile = 0, ultimoVisibile = 0;
+    for (size_t i = 0; i < pannelli_.size(); ++i) {
+        const Pannello& p = pannelli_[i];
+        if (!p.Visible) continue;
+        larghezze[i] = static_cast<int>(std::lround(twips::aPixel(std::max(p.Width, p.MinWidth)) * sx_));
+        cedibili[i] = std::max(0, larghezze[i] - larghezzaNecessaria(p));
+        totale += larghezze[i];
+        cedibile += cedibili[i];
+        ultimoVisibile = static_cast<int>(i) + 1;
+    }
+    const int eccesso = std::min(cedibile, totale - width());
     int x = 0;
     for (int i = 1; i <= NumeroPannelli(); ++i) {
-        const Pannello& p = pannelli_[static_cast<size_t>(i - 1)];
-        if (!p.Visible) continue;
-        int w = twips::aPixel(std::max(p.Width, p.MinWidth));
+        const size_t k = static_cast<size_t>(i - 1);
+        if (!pannelli_[k].Visible) continue;
+        int w = larghezze[k];
+        if (eccesso > 0 && cedibili[k] > 0) {
+            // Rounded up, so that the panels together fit the bar.
+            const long long parte = (static_cast<long long>(eccesso) * cedibili[k] + cedibile - 1) / cedibile;
+            w -= static_cast<int>(std::min<long long>(cedibili[k], parte));
+        }
         // The last shown panel takes whatever room is left at the end of the bar.
         if (i == ultimoVisibile && x + w < width()) w = width() - x;
         if (i == pannello) return QRect(x, 0, w, height());
         x += w;
     }
     return {};
+}
+
+QRect BarraStato::RettangoloImmagine(int pannello) const
+{
+    const QRect interno = Interno(RettangoloPannello(pannello));
+    if (interno.isEmpty()) return {};
+    const QSize dim = ImmagineAdattata(Panel(pannello).Picture, interno.size());
+    if (dim.isEmpty()) return {};
+    return QRect(interno.left(), interno.top() + (interno.height() - dim.height()) / 2, dim.width(), dim.height());
+}
+
+QRect BarraStato::RettangoloTesto(int pannello) const
+{
+    QRect interno = Interno(RettangoloPannello(pannello));
+    const QRect immagine = RettangoloImmagine(pannello);
+    if (!immagine.isEmpty()) interno.setLeft(immagine.right() + 1 + Margine);
+    return interno;
 }
 
 int BarraStato::PannelloA(const QPoint& punto) const
@@ -125,11 +192,15 @@ int BarraStato::PannelloA(const QPoint& punto) const
 void BarraStato::Aggancia()
 {
     QWidget* p = parentWidget();
-    const int h = twips::aPixel(altezza_);
-    if (p)
-        setGeometry(0, p->height() - h, p->width(), h);
-    else
-        resize(width(), h);
+    const double h = twips::aPixel(altezza_) * sy_;
+    if (p) {
+        // The top edge is scaled as the controls' edges are, so that nothing above it at the design
+        // size comes under it at another.
+        const int alto = static_cast<int>(std::lround(p->height() - h));
+        setGeometry(0, alto, p->width(), p->height() - alto);
+    } else {
+        resize(width(), static_cast<int>(std::lround(h)));
+    }
     update();
 }
 
@@ -150,7 +221,7 @@ void BarraStato::paintEvent(QPaintEvent*)
         if (r.isEmpty()) continue;
         const Pannello& pan = pannelli_[static_cast<size_t>(i - 1)];
         // A sunken frame around each panel.
-        const QRect cornice = r.adjusted(1, 1, -2, -2);
+        const QRect cornice = r.adjusted(FuoriCornice, FuoriCornice, -DentroCornice, -DentroCornice);
         p.setPen(ombra);
         p.drawLine(cornice.topLeft(), cornice.topRight());
         p.drawLine(cornice.topLeft(), cornice.bottomLeft());
@@ -158,19 +229,11 @@ void BarraStato::paintEvent(QPaintEvent*)
         p.drawLine(cornice.bottomLeft(), cornice.bottomRight());
         p.drawLine(cornice.topRight(), cornice.bottomRight());
 
-        QRect interno = cornice.adjusted(Margine, Margine, -Margine, -Margine);
         p.save();
-        p.setClipRect(interno);
-        if (!pan.Picture.isNull() && interno.height() > 0) {
-            // The picture fits the panel's height, keeping its proportions.
-            const QSize dim = pan.Picture.size().scaled(QSize(interno.width(), interno.height()), Qt::KeepAspectRatio);
-            const QRect dove(interno.left(), interno.top() + (interno.height() - dim.height()) / 2, dim.width(),
-                             dim.height());
-            p.drawPixmap(dove, pan.Picture);
-            interno.setLeft(dove.right() + 1 + Margine);
-        }
+        p.setClipRect(Interno(r));
+        if (const QRect immagine = RettangoloImmagine(i); !immagine.isEmpty()) p.drawPixmap(immagine, pan.Picture);
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(interno, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, pan.Text);
+        p.drawText(RettangoloTesto(i), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, pan.Text);
         p.restore();
     }
 }

@@ -3,6 +3,11 @@
 // panels addressed by position from 1. Each panel has a text, a picture, a width and a minimum
 // width in twips, and a visibility; hidden panels take no room. A click on a shown panel raises
 // PanelClick with the panel's position.
+//
+// Height, font and panel widths are given at the window's design size; the window's re-layout
+// scales them with the rest of its controls. A panel gets its width (at least its minimum) while
+// the bar has room; on a bar too narrow for all of them, each shown panel gives up part of what it
+// has beyond what its picture and text need, in proportion, so that every panel still reads whole.
 #include "colore.h"
 
 #include <QPixmap>
@@ -33,15 +38,22 @@ public:
     void setPannelloVisibile(int pannello, bool si);
     const Pannello& Panel(int pannello) const;
 
-    // Height in twips; the bar stays docked at the bottom of its parent.
+    // Height in twips at the design size; the bar stays docked at the bottom of its parent.
     int Height() const;
     void setHeight(int tw);
+    // The font at the design size.
     void setCarattere(const QString& famiglia, double punti, bool grassetto);
+
+    // The scale of the window's layout (present client size over design size), 1 at first.
+    void setScala(double sx, double sy);
 
     // The panel at a point of the bar (widget coordinates), 0 when none.
     int PannelloA(const QPoint& punto) const;
     // The rectangle a panel occupies (widget coordinates); empty when hidden.
     QRect RettangoloPannello(int pannello) const;
+    // Where a shown panel draws its picture (empty without one) and its text.
+    QRect RettangoloImmagine(int pannello) const;
+    QRect RettangoloTesto(int pannello) const;
 
     // Re-docks the bar at the bottom of its parent, full width.
     void Aggancia();
@@ -56,7 +68,11 @@ protected:
 
 private:
     Pannello& rif(int pannello);
+    // The room a panel's picture and text need, pixels.
+    int larghezzaNecessaria(const Pannello& p) const;
     Pannello fuoriCampo_;
     std::vector<Pannello> pannelli_;
     int altezza_ = 495;
+    QFont carattere_;
+    double sx_ = 1.0, sy_ = 1.0;
 };

@@ -20,6 +20,12 @@ constexpr Colore Rgb(int r, int g, int b)
 inline QColor aQColor(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline Colore daQColor(const QColor& q) { return Rgb(q.red(), q.green(), q.blue()); }
 
+// The contrast of two colours as the ratio of their relative luminances (each plus 0.05), from 1
+// (the same) to 21 (black on white).
+double Contrasto(Colore a, Colore b);
+// Black or white, whichever stands out more on the background given; either way at least 4.5:1.
+Colore TestoLeggibile(Colore sfondo);
+
 // A colour kept in a double is rounded to the nearest 32-bit value; out-of-range values are clamped
 // into 0..0xFFFFFF so that a hand-edited setting never becomes an undefined conversion.
 Colore daDouble(double valore);

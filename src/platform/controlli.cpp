@@ -483,15 +483,19 @@ void Bottone::setBackColor(Colore c)
     sfondo_ = c;
     const QString sfondo = NomeColore(c);
     const QString premuto = colore::aQColor(c).darker(115).name(QColor::HexRgb);
+    // Disabled on the resting face, the caption is greyed: not available. On a face of any other
+    // colour, which tells the learner something (green: the right answer), it stays legible.
+    const QString disabilitato =
+        c == colore::GrigioChiaro ? QStringLiteral("#8c8c8c") : NomeColore(colore::TestoLeggibile(c));
     // The button's own text is drawn by the wrapping label on top of it.
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: transparent; border: 1px solid #808080;"
                                  " padding: 2px; }"
                                  "QLabel { color: #000000; background: transparent; }"
-                                 "QLabel:disabled { color: #8c8c8c; }"
+                                 "QLabel:disabled { color: %3; }"
                                  "QPushButton:focus { border: 2px solid #000000; }"
                                  "QPushButton:pressed { background-color: %2; }"
                                  "QPushButton:disabled { color: transparent; border: 1px solid #b0b0b0; }")
-                      .arg(sfondo, premuto));
+                      .arg(sfondo, premuto, disabilitato));
 }
 
 void Bottone::keyPressEvent(QKeyEvent* e)

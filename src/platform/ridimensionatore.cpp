@@ -8,6 +8,9 @@
 
 namespace {
 
+// The smallest part of the recorded size, in each direction, that the controls follow.
+constexpr double ScalaMinima = 0.25;
+
 // The controls of a container: its direct child widgets, and those of its frames, recursively.
 // The inner parts of composite controls (the status bar's, the grid's viewport and scroll bars)
 // are theirs to arrange.
@@ -16,7 +19,7 @@ void Raccogli(QWidget* contenitore, std::vector<QWidget*>& out)
     const auto figli = contenitore->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : figli) {
         if (w->isWindow()) continue;
-        if (qobject_cast<BarraStato*>(w)) continue; // it docks itself
+        if (qobject_cast<BarraStato*>(w)) continue; // it docks itself, and scales its parts when told
         out.push_back(w);
         if (qobject_cast<Cornice*>(w)) Raccogli(w, out);
     }
@@ -51,6 +54,7 @@ void Ridimensionatore::RecordLayout(QWidget* client)
     Raccogli(client, controlli);
     voci_.reserve(controlli.size());
     for (QWidget* w : controlli) voci_.push_back({w, QRectF(Geometria(w)), w->font(), Geometria(w), w->font()});
+    for (BarraStato* b : client->findChildren<BarraStato*>(Qt::FindDirectChildrenOnly)) b->setScala(1.0, 1.0);
 }
 
 double Ridimensionatore::ScalaX() const
@@ -65,29 +69,23 @@ double Ridimensionatore::ScalaY() const
     return static_cast<double>(client_->height()) / dimensioni_.height();
 }
 
-namespace {
-
-double Punti(const QFont& f)
+QFont CarattereInScala(QFont f, double scala)
 {
-    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize();
-}
-
-QFont ConPunti(QFont f, double punti, bool inPunti)
-{
-    if (inPunti)
-        f.setPointSizeF(std::max(1.0, punti));
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(std::max(1.0, f.pointSizeF() * scala));
     else
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(punti))));
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * scala))));
     return f;
 }
-
-} // namespace
 
 void Ridimensionatore::ApplyLayout()
 {
     if (!client_ || dimensioni_.width() <= 0 || dimensioni_.height() <= 0) return;
     const double sx = ScalaX();
     const double sy = ScalaY();
+    // Too small to read anything: the layout stays as it is, so that what the window lays out
+    // meanwhile keeps its proportions for the next size with room.
+    if (sx < ScalaMinima || sy < ScalaMinima) return;
     const double sf = std::min(sx, sy);
     const double sfPrima = std::min(sxApplicata_, syApplicata_);
     // Controls gone since the last layout are forgotten; controls created since then (a sentence's
@@ -103,21 +101,21 @@ void Ridimensionatore::ApplyLayout()
         voci_.push_back({w,
                          QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
                                 g.height() / syApplicata_),
-                         ConPunti(f, Punti(f) / sfPrima, f.pointSizeF() > 0), g, f});
+                         CarattereInScala(f, 1.0 / sfPrima), g, f});
     }
     for (Voce& v : voci_) {
         if (!v.w) continue; // destroyed since the record
         // Changed by the window since the last layout: that is the control's new base.
         if (v.w->font() != v.fontApplicato) {
             const QFont ora = v.w->font();
-            v.font = ConPunti(ora, Punti(ora) / sfPrima, ora.pointSizeF() > 0);
+            v.font = CarattereInScala(ora, 1.0 / sfPrima);
         }
         if (Geometria(v.w) != v.applicata) {
             const QRect g = Geometria(v.w);
             v.geometria = QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
                                  g.height() / syApplicata_);
         }
-        const QFont f = ConPunti(v.font, Punti(v.font) * sf, v.font.pointSizeF() > 0);
+        const QFont f = CarattereInScala(v.font, sf);
         if (f != v.w->font()) v.w->setFont(f);
         v.fontApplicato = v.w->font();
         // Scale the edges, so that controls side by side stay side by side.
@@ -129,6 +127,7 @@ void Ridimensionatore::ApplyLayout()
         ImpostaGeometria(v.w, QRect(x1, y1, std::max(0, x2 - x1), std::max(0, y2 - y1)));
         v.applicata = Geometria(v.w);
     }
+    for (BarraStato* b : client_->findChildren<BarraStato*>(Qt::FindDirectChildrenOnly)) b->setScala(sx, sy);
     sxApplicata_ = sx;
     syApplicata_ = sy;
 }

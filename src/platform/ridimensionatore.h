@@ -4,7 +4,10 @@
 // recorded control (and scales its font) in the ratio of the present client size to the recorded
 // one. Controls created after RecordLayout (a sentence's word labels) follow from the next layout
 // on, from the place and font the window gave them; a control that the window moves or gives
-// another font keeps that place and font at the present size and is scaled from there on.
+// another font keeps that place and font at the present size and is scaled from there on. A status
+// bar stays docked along the bottom edge and is told the scale, for its height, font and panels.
+// Below a quarter of the recorded size in either direction, where nothing can be read any more (a
+// window shrunk to its menu bar), the controls keep the layout they had.
 #include <QFont>
 #include <QPointer>
 #include <QRect>
@@ -13,6 +16,9 @@
 #include <QWidget>
 
 #include <vector>
+
+// A font with its size (in points or in pixels, as it is given) times the scale, never below 1.
+QFont CarattereInScala(QFont f, double scala);
 
 class Ridimensionatore {
 public:

@@ -253,6 +253,7 @@ private slots:
             }
         }
         QCOMPARE(RigaGriglia(f, 5)[1], QString("4"));
+        QVERIFY(!f.controlli().Command1->Enabled() && ContrastoDidascalia(*f.controlli().Command1) >= 4.5);
         f.cornice().Scansione->pilota().Timer1_Timer(); // no step while finished
         t.Tasti("S");
         QCOMPARE(f.controlli().Command1->BackColor(), Form3s::ColoreBottoneNormale);

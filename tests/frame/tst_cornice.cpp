@@ -31,6 +31,8 @@ private slots:
     void listaMancanteAllaApertura();
     void attivazioneIntervalloScansione_data();
     void attivazioneIntervalloScansione();
+    void barraStatoInScala_data();
+    void barraStatoInScala();
 };
 
 void TestCornice::progettoDiOgniFinestra()
@@ -509,6 +511,48 @@ void TestCornice::attivazioneIntervalloScansione()
     m->Mostra();
     QVERIFY(!m->cornice().Timer1);
     m->Scarica();
+}
+
+void TestCornice::barraStatoInScala_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<double>("scala");
+    for (const QString& n : NomiFinestreEsercizio())
+        for (const double s : {0.6, 1.0, 1.5}) QTest::newRow(qPrintable(QString("%1 x%2").arg(n).arg(s))) << n << s;
+}
+
+void TestCornice::barraStatoInScala()
+{
+    // The shipped lists, whose long sentences reach the last rows; pictures of the panels' sizes.
+    QFETCH(QString, nome);
+    QFETCH(double, scala);
+    Ambiente a;
+    for (const auto& [file, lato] :
+         {std::pair("esatti", QSize(49, 32)), {"errati", {37, 32}}, {"avanti", {185, 96}}}) {
+        QImage immagine(lato, QImage::Format_RGB32);
+        immagine.fill(Qt::darkGreen);
+        QVERIFY(immagine.save(a.Scrivi(QString("immagini/pannello_%1.png").arg(file), {})));
+    }
+    const int ripasso = nome.startsWith("Form7") ? 1 : nome.startsWith("Form11") ? 4 : 7;
+    a.p->FileEsercizio = a.cartellaProgramma.filePath(QString("testifrasolino/complementi/ripasso%1.txt").arg(ripasso));
+    a.p->NumeroComplemento = static_cast<std::int16_t>(ripasso + 2);
+    FinestraEsercizio* f = a.Apri(nome);
+    f->widget()->resize(f->widget()->size() + f->client()->size() * (scala - 1));
+    a.p->Esatti = a.p->Errati = 32767; // the widest counts
+    f->ScriviContatori();
+    f->MostraAvanti();
+    const BarraStato& barra = *f->cornice().StatusBar1;
+    QVERIFY(std::abs(barra.font().pointSizeF() - f->progetto().puntiBarraStato * scala) < 0.05);
+    const QFontMetricsF fm(barra.font());
+    for (int i = 1; i <= barra.NumeroPannelli(); ++i) {
+        const QRect p = barra.RettangoloPannello(i), t = barra.RettangoloTesto(i), img = barra.RettangoloImmagine(i);
+        QVERIFY(barra.rect().contains(p) && p.contains(t) && p.contains(img) && !img.isEmpty());
+        QVERIFY(fm.horizontalAdvance(barra.Text(i)) <= t.width() && fm.height() <= t.height());
+    }
+    // No control lies under the bar.
+    for (QWidget* w : f->client()->findChildren<QWidget*>())
+        if (w->isVisibleTo(f->client()) && w != &barra && !barra.isAncestorOf(w))
+            QVERIFY(!barra.geometry().intersects({w->mapTo(f->client(), QPoint()), w->size()}));
 }
 
 FRASOLINO_TEST(TestCornice);

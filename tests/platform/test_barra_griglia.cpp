@@ -66,10 +66,11 @@ private slots:
     void larghezzaMinima()
     {
         QWidget w;
-        w.resize(100, 100);
+        w.resize(200, 100);
         auto* b = new BarraStato(&w);
         b->AggiungiPannello({QStringLiteral("a"), {}, 300, 1500, true});
         b->AggiungiPannello({QStringLiteral("b"), {}, 300, 300, true});
+        w.show();
         QCOMPARE(b->RettangoloPannello(1).width(), 100);
         QCOMPARE(b->RettangoloPannello(2).left(), 100);
     }

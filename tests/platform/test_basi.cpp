@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 class TestTwipsColore : public QObject {
@@ -101,6 +102,17 @@ private slots:
         QFETCH(double, valore);
         QFETCH(uint, atteso);
         QCOMPARE(colore::daDouble(valore), Colore(atteso));
+    }
+
+    void testoLeggibile()
+    {
+        QVERIFY(std::abs(colore::Contrasto(0x0000FF, 0x000000) - 5.252) < 0.001);
+        QCOMPARE(colore::TestoLeggibile(0x0000FF), Colore(0x000000)); // black on red
+        QCOMPARE(colore::TestoLeggibile(0xFF0000), Colore(0xFFFFFF)); // white on blue
+        for (int k = 0; k < 4096; ++k) { // every colour of 16 levels per channel
+            const Colore c = colore::Rgb(k % 16 * 17, k / 16 % 16 * 17, k / 256 * 17);
+            QVERIFY(colore::Contrasto(colore::TestoLeggibile(c), c) >= 4.5);
+        }
     }
 };
 FRASOLINO_TEST(TestTwipsColore);

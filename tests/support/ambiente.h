@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 struct Ambiente {
@@ -179,6 +180,17 @@ inline QStringList ColonnaGriglia(const FinestraEsercizio& f, int c)
     QStringList celle;
     for (int r = 1; r < m.Rows(); ++r) celle << m.TextMatrix(r, c);
     return celle;
+}
+
+// The strongest contrast between a button's face and a pixel drawn inside its border: its caption's.
+inline double ContrastoDidascalia(Bottone& b)
+{
+    const QImage img = b.grab(b.rect().adjusted(4, 4, -4, -4)).toImage();
+    double massimo = 1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            massimo = std::max(massimo, colore::Contrasto(colore::daQColor(img.pixelColor(x, y)), b.BackColor()));
+    return massimo;
 }
 
 // Sends a drag-enter, a drag-move and a drop naming `origine` to `bersaglio`, as a real drag over it
