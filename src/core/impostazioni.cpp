@@ -26,13 +26,13 @@ constexpr std::array<char16_t, 32> Cp1252Alto = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-// Writes the whole file or nothing.
+// Writes the whole file or nothing; a disk that fills up on the way leaves the old file.
 bool ScriviFile(const QString& percorso, const QByteArray& byte)
 {
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(byte) != byte.size()) return false; // the unfinished copy is thrown away
-    return f.commit();
+    return file::ConcludiScrittura(f);
 }
 
 // A field as the reader sees it: leading blanks skipped, ended by the line's end or a comma.

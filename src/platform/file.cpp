@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -169,6 +170,17 @@ QString CartellaDocumenti()
     QString c = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (c.isEmpty()) c = QDir::homePath();
     return c;
+}
+
+bool ConcludiScrittura(QSaveFile& f)
+{
+    // The last buffered bytes are written here, so that a disk that fills up now is seen before
+    // the new copy takes the old one's place.
+    if (!f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
 }
 
 } // namespace file

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QSaveFile;
+
 namespace file {
 
 // An existing ordinary file (not a folder, not hidden). Empty path: false.
@@ -34,6 +36,11 @@ QString CartellaProgramma();
 QString RadiceImpostazioni();
 // The user's documents folder (for printouts saved as PDF).
 QString CartellaDocumenti();
+
+// Ends a write through a QSaveFile that is open: the new copy replaces the file only when every
+// byte of it reached the disk. Otherwise the copy is thrown away, the file stays as it was, and
+// the result is false.
+bool ConcludiScrittura(QSaveFile& f);
 
 } // namespace file
 
