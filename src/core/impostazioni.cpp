@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -227,6 +228,21 @@ bool SalvaImpostazioni(Programma& p, QWidget* owner)
                            QDir::toNativeSeparators(percorso) + QStringLiteral("."),
                        msg::Exclamation, TitoloProgramma);
     return false;
+}
+
+void RimuoviAvanziSalvataggio(const Programma& p)
+{
+    // The new copy of the file bears the file's name followed by a dot and six letters or digits.
+    QDir cartella(CartellaImpostazioni(p));
+    const QStringList nomi = cartella.entryList({NomeFile + QStringLiteral(".??????")},
+                                                QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QString& nome : nomi) {
+        const QStringView coda = QStringView(nome).right(6);
+        const bool avanzo = std::all_of(coda.begin(), coda.end(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        });
+        if (avanzo) cartella.remove(nome);
+    }
 }
 
 void CreaCartelleImpostazioni(Programma& p)

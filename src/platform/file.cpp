@@ -188,6 +188,7 @@ bool ConcludiScrittura(QSaveFile& f)
 struct BloccoIstanza::Dati {
     std::unique_ptr<QLockFile> blocco;
     bool preso = false;
+    bool altraCopia = false;
 };
 
 BloccoIstanza::BloccoIstanza(const QString& nome) : d_(std::make_unique<Dati>())
@@ -198,6 +199,9 @@ BloccoIstanza::BloccoIstanza(const QString& nome) : d_(std::make_unique<Dati>())
     // A lock whose process is gone is stale at once; a live holder's lock never is.
     d_->blocco->setStaleLockTime(0);
     d_->preso = d_->blocco->tryLock(0);
+    // Only a lock that someone holds means another copy. A runtime folder that is full or not
+    // writable leaves this copy without the guard, and it runs all the same.
+    d_->altraCopia = !d_->preso && d_->blocco->error() == QLockFile::LockFailedError;
 }
 
 BloccoIstanza::~BloccoIstanza()
@@ -208,4 +212,9 @@ BloccoIstanza::~BloccoIstanza()
 bool BloccoIstanza::Preso() const
 {
     return d_->preso;
+}
+
+bool BloccoIstanza::AltraCopia() const
+{
+    return d_->altraCopia;
 }

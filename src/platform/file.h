@@ -50,7 +50,11 @@ class BloccoIstanza {
 public:
     explicit BloccoIstanza(const QString& nome);
     ~BloccoIstanza();
+    // The lock is this copy's.
     bool Preso() const;
+    // Another copy holds the lock. When the lock could not be made at all (a runtime folder that
+    // is full or not writable) neither this nor Preso() holds.
+    bool AltraCopia() const;
 
 private:
     struct Dati;
