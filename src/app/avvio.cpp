@@ -27,13 +27,15 @@ std::unique_ptr<Sessione> AvviaProgramma(Programma& p, const QString& nomeBlocco
     QApplication::setWindowIcon(IconaProgramma(p));
     auto s = std::make_unique<Sessione>();
     s->blocco = std::make_unique<BloccoIstanza>(nomeBlocco);
-    if (!s->blocco->Preso()) {
+    if (s->blocco->AltraCopia()) {
         p.servizi().MsgBox(nullptr, QStringLiteral("E' già stata avviata una copia di questo programma!"),
                            msg::Critical, QStringLiteral("Error"));
         return nullptr;
     }
     p.MessaggioTornaMenu = QStringLiteral("Vuoi tornare al menù?");
     CreaCartelleImpostazioni(p);
+    // Without the lock another copy might be saving right now.
+    if (s->blocco->Preso()) RimuoviAvanziSalvataggio(p);
     LeggiImpostazioni(p);
     s->finestre = std::make_unique<RegistroFinestre>(p);
     s->finestre->Avvio().Mostra();

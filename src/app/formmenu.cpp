@@ -6,7 +6,9 @@
 #include "core/immagini.h"
 #include "app/registro.h"
 #include "core/servizicomuni.h"
+#include "platform/servizi.h"
 
+#include <QDir>
 #include <QMouseEvent>
 
 using P = ProgettiEsercizi;
@@ -223,5 +225,11 @@ void FormMenu::mnuabout_Click()
 
 void FormMenu::mnuDoc_Click()
 {
-    ApriDocumento(p_, widget(), p_.PercorsoDati(QStringLiteral("frasolino1.pdf")));
+    const QString manuale = p_.PercorsoDati(QStringLiteral("frasolino1.pdf"));
+    if (ApriDocumento(p_, widget(), manuale)) return;
+    p_.servizi().MsgBox(widget(),
+                        QStringLiteral("Impossibile aprire la documentazione. Il manuale è il file\n") +
+                            QDir::toNativeSeparators(manuale) +
+                            QStringLiteral("\nche si può aprire con un programma per leggere i PDF."),
+                        msg::Exclamation, TitoloProgramma);
 }

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -26,13 +27,13 @@ constexpr std::array<char16_t, 32> Cp1252Alto = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-// Writes the whole file or nothing.
+// Writes the whole file or nothing; a disk that fills up on the way leaves the old file.
 bool ScriviFile(const QString& percorso, const QByteArray& byte)
 {
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(byte) != byte.size()) return false; // the unfinished copy is thrown away
-    return f.commit();
+    return file::ConcludiScrittura(f);
 }
 
 // A field as the reader sees it: leading blanks skipped, ended by the line's end or a comma.
@@ -227,6 +228,21 @@ bool SalvaImpostazioni(Programma& p, QWidget* owner)
                            QDir::toNativeSeparators(percorso) + QStringLiteral("."),
                        msg::Exclamation, TitoloProgramma);
     return false;
+}
+
+void RimuoviAvanziSalvataggio(const Programma& p)
+{
+    // The new copy of the file bears the file's name followed by a dot and six letters or digits.
+    QDir cartella(CartellaImpostazioni(p));
+    const QStringList nomi = cartella.entryList({NomeFile + QStringLiteral(".??????")},
+                                                QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QString& nome : nomi) {
+        const QStringView coda = QStringView(nome).right(6);
+        const bool avanzo = std::all_of(coda.begin(), coda.end(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        });
+        if (avanzo) cartella.remove(nome);
+    }
 }
 
 void CreaCartelleImpostazioni(Programma& p)

@@ -45,7 +45,7 @@ QString FinestraFile(Programma& p, QWidget* owner, std::int16_t modo, const QStr
     return scelto;
 }
 
-void ApriDocumento(Programma& p, QWidget* owner, const QString& percorso)
+bool ApriDocumento(Programma& p, QWidget* owner, const QString& percorso)
 {
-    p.servizi().ApriDocumento(owner, percorso);
+    return p.servizi().ApriDocumento(owner, percorso);
 }

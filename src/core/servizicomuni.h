@@ -42,5 +42,6 @@ QString FinestraFile(Programma& p, QWidget* owner, std::int16_t modo, const QStr
                      const QString& nomeIniziale, const QString& filtro, const QString& cartellaIniziale,
                      const QString& estensione);
 
-// Opens a document with the desktop's application for it; failures pass in silence.
-void ApriDocumento(Programma& p, QWidget* owner, const QString& percorso);
+// Opens a document with the desktop's application for it; false when it could not (see
+// Servizi::ApriDocumento). Says nothing itself.
+bool ApriDocumento(Programma& p, QWidget* owner, const QString& percorso);

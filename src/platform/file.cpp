@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -210,11 +211,23 @@ QString CartellaDocumenti()
     return c;
 }
 
+bool ConcludiScrittura(QSaveFile& f)
+{
+    // The last buffered bytes are written here, so that a disk that fills up now is seen before
+    // the new copy takes the old one's place.
+    if (!f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
 } // namespace file
 
 struct BloccoIstanza::Dati {
     std::unique_ptr<QLockFile> blocco;
     bool preso = false;
+    bool altraCopia = false;
 };
 
 BloccoIstanza::BloccoIstanza(const QString& nome) : d_(std::make_unique<Dati>())
@@ -225,6 +238,9 @@ BloccoIstanza::BloccoIstanza(const QString& nome) : d_(std::make_unique<Dati>())
     // A lock whose process is gone is stale at once; a live holder's lock never is.
     d_->blocco->setStaleLockTime(0);
     d_->preso = d_->blocco->tryLock(0);
+    // Only a lock that someone holds means another copy. A runtime folder that is full or not
+    // writable leaves this copy without the guard, and it runs all the same.
+    d_->altraCopia = !d_->preso && d_->blocco->error() == QLockFile::LockFailedError;
 }
 
 BloccoIstanza::~BloccoIstanza()
@@ -235,4 +251,9 @@ BloccoIstanza::~BloccoIstanza()
 bool BloccoIstanza::Preso() const
 {
     return d_->preso;
+}
+
+bool BloccoIstanza::AltraCopia() const
+{
+    return d_->altraCopia;
 }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class QSaveFile;
+
 namespace file {
 
 // An existing ordinary file (not a folder, not hidden). Empty path: false.
@@ -37,6 +39,11 @@ QString RadiceImpostazioni();
 // The user's documents folder (for printouts saved as PDF).
 QString CartellaDocumenti();
 
+// Ends a write through a QSaveFile that is open: the new copy replaces the file only when every
+// byte of it reached the disk. Otherwise the copy is thrown away, the file stays as it was, and
+// the result is false.
+bool ConcludiScrittura(QSaveFile& f);
+
 } // namespace file
 
 // Held while the program runs; a second copy fails to take it. A lock left by a copy that was
@@ -45,7 +52,11 @@ class BloccoIstanza {
 public:
     explicit BloccoIstanza(const QString& nome);
     ~BloccoIstanza();
+    // The lock is this copy's.
     bool Preso() const;
+    // Another copy holds the lock. When the lock could not be made at all (a runtime folder that
+    // is full or not writable) neither this nor Preso() holds.
+    bool AltraCopia() const;
 
 private:
     struct Dati;

@@ -127,9 +127,13 @@ public:
         suono_->play();
     }
 
-    void ApriDocumento(QWidget*, const QString& percorso) override
+    bool ApriDocumento(QWidget*, const QString& percorso) override
     {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()));
+        // The desktop's opener is started and not waited for: a missing file would be its failure,
+        // never reported here, so it is checked first.
+        const QFileInfo documento(percorso);
+        if (!documento.isFile()) return false;
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(documento.absoluteFilePath()));
     }
 
     std::unique_ptr<Stampante> NuovaStampante(bool soloPdf) override

@@ -45,8 +45,10 @@ public:
     // Starts playing a WAV file and returns at once. A missing file plays nothing.
     virtual void Suona(const QString& percorso) = 0;
 
-    // Opens a document with the desktop's application for it; failures are ignored.
-    virtual void ApriDocumento(QWidget* owner, const QString& percorso) = 0;
+    // Opens a document with the desktop's application for it. False when the document is missing
+    // or the desktop has no way to open it; a desktop application that fails after it started is
+    // not seen.
+    virtual bool ApriDocumento(QWidget* owner, const QString& percorso) = 0;
 
     // A printer for one print job; with soloPdf, a PDF file in the user's documents folder (the
     // way out when no printer is installed or a job failed).

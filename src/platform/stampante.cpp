@@ -1,13 +1,17 @@
 #include "stampante.h"
 
+#include "file.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include <cmath>
 
@@ -15,11 +19,12 @@ namespace {
 
 constexpr double TwipsPerPollice = 1440.0;
 constexpr double SpessoreLinea = 15.0; // twips: one logical pixel
+constexpr int RisoluzionePdf = 1200;   // dots per inch of the PDF file, as a printer's high resolution
 
 // The printer on Qt. Drawing starts with the first drawing call, so that the page setting made
 // before it applies; the painter is scaled so that one unit is one twip, with the origin at the
 // top left corner of the printable area. Fonts are sized in those units (20 per point), so that
-// measuring and drawing agree on every device.
+// measuring and drawing agree on every device. The PDF file is written as a whole or not at all.
 class StampanteQt : public Stampante {
 public:
     StampanteQt(QString pdfRiserva, bool forzaPdf) : pdf_(std::move(pdfRiserva))
@@ -96,7 +101,12 @@ public:
     {
         if (!inizia()) return false;
         const bool ok = pittore_.end();
-        return ok;
+        if (!filePdf_) return ok;
+        if (!ok) {
+            filePdf_->cancelWriting();
+            return false;
+        }
+        return file::ConcludiScrittura(*filePdf_);
     }
 
     QString Destinazione() const override { return usaPdf_ ? pdf_ : QString(); }
@@ -104,21 +114,35 @@ public:
 private:
     void creaStampante()
     {
-        stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const QString titolo = QStringLiteral("Frasolino - 1°");
         if (usaPdf_) {
+            stampante_.reset();
             QDir().mkpath(QFileInfo(pdf_).absolutePath());
-            stampante_->setOutputFormat(QPrinter::PdfFormat);
-            stampante_->setOutputFileName(pdf_);
+            filePdf_ = std::make_unique<QSaveFile>(pdf_);
+            scrittorePdf_ = std::make_unique<QPdfWriter>(filePdf_.get());
+            scrittorePdf_->setResolution(RisoluzionePdf);
+            scrittorePdf_->setTitle(titolo);
+            dispositivo_ = scrittorePdf_.get();
+        } else {
+            stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            stampante_->setDocName(titolo);
+            dispositivo_ = stampante_.get();
         }
-        stampante_->setDocName(QStringLiteral("Frasolino - 1°"));
         applicaOrientamento();
         aggiornaFont();
     }
 
     void applicaOrientamento()
     {
-        if (stampante_)
-            stampante_->setPageOrientation(orientamento_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        dispositivo_->setPageOrientation(orientamento_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
+
+    int risoluzione() const { return stampante_ ? stampante_->resolution() : scrittorePdf_->resolution(); }
+
+    bool avviaPagina()
+    {
+        if (filePdf_ && !filePdf_->isOpen() && !filePdf_->open(QIODevice::WriteOnly)) return false;
+        return pittore_.begin(dispositivo_);
     }
 
     void aggiornaFont()
@@ -129,19 +153,19 @@ private:
         if (pittore_.isActive()) pittore_.setFont(font_);
     }
 
-    QFontMetricsF metriche() const { return QFontMetricsF(font_, stampante_.get()); }
+    QFontMetricsF metriche() const { return QFontMetricsF(font_, dispositivo_); }
 
     // Starts the page on first use; a printer that cannot start falls back to the PDF file.
     bool inizia()
     {
         if (pittore_.isActive()) return true;
-        if (!pittore_.begin(stampante_.get())) {
+        if (!avviaPagina()) {
             if (usaPdf_) return false;
             usaPdf_ = true;
             creaStampante();
-            if (!pittore_.begin(stampante_.get())) return false;
+            if (!avviaPagina()) return false;
         }
-        const double scala = stampante_->resolution() / TwipsPerPollice;
+        const double scala = risoluzione() / TwipsPerPollice;
         pittore_.scale(scala, scala);
         pittore_.setRenderHint(QPainter::Antialiasing, false);
         pittore_.setFont(font_);
@@ -155,6 +179,10 @@ private:
     QString pdf_;
     bool usaPdf_ = false;
     std::unique_ptr<QPrinter> stampante_;
+    // The PDF file: the writer draws into the file, which takes its name when the page is done.
+    std::unique_ptr<QSaveFile> filePdf_;
+    std::unique_ptr<QPdfWriter> scrittorePdf_;
+    QPagedPaintDevice* dispositivo_ = nullptr; // the printer or the PDF writer
     QPainter pittore_;
     QString nomeFont_ = QStringLiteral("Arial");
     double punti_ = 10;

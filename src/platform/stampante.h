@@ -36,7 +36,8 @@ public:
     virtual void setOrientation(int valore) = 0;
     virtual int Orientation() const = 0;
 
-    // Ends the document and sends it out; false when the job failed.
+    // Ends the document and sends it out; false when the job failed. A PDF file that could not be
+    // written whole counts as failed, and a file of its name that was there before stays as it was.
     virtual bool EndDoc() = 0;
     // Where the output went, for a file printer ("" for a real printer).
     virtual QString Destinazione() const = 0;

@@ -39,6 +39,7 @@ private slots:
     void copiaInUnAltroProcesso();
     void impostazioniNonScrivibili();
     void esciSiNonSalvabile();
+    void senzaAltraCopia();
     void icona_data();
     void icona();
 
@@ -181,6 +182,20 @@ void TestAvvio::esciSiNonSalvabile()
     QVERIFY(a.servizi->messaggi[1].testo.startsWith(QStringLiteral("Impossibile salvare le impostazioni")));
     QCOMPARE(a.servizi->messaggi[1].titolo, QStringLiteral("Frasolino - 1°"));
     QCOMPARE(a.fini, 1);
+}
+
+// Only another copy stops the start; only the copy holding the lock removes a cut-short save's leftovers.
+void TestAvvio::senzaAltraCopia()
+{
+    Ambiente a;
+    CreaCartelleImpostazioni(*a.p);
+    const QDir cartella(CartellaImpostazioni(*a.p));
+    const QStringList nomi{"frasolino-1.INI.Qz09Kp", "altro.INI.aB3xYz", "frasolino-1.INI.ab-c12", "frasolino-1.INI.bak"};
+    for (const QString& nome : nomi) QVERIFY(QFile(cartella.filePath(nome)).open(QIODevice::WriteOnly));
+    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()) && cartella.entryList(QDir::Files) == nomi.mid(1));
+    QVERIFY(QFile(cartella.filePath(nomi[0])).open(QIODevice::WriteOnly));
+    if (!suite::InCopia(*this, 0)) return; // the runtime folder full: no lock can be made
+    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()) && a.servizi->messaggi.empty() && cartella.exists(nomi[0]));
 }
 
 void TestAvvio::icona_data()

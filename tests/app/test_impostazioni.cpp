@@ -32,6 +32,7 @@ private slots:
     void sottocartellaMancante();
     void cartellaNonScrivibile();
     void fileImpostazioniOccupatoDaCartella();
+    void discoPieno();
 };
 
 void TestImpostazioni::numeroScritto_data()
@@ -347,6 +348,21 @@ void TestImpostazioni::fileImpostazioniOccupatoDaCartella()
     QVERIFY(QFileInfo(FileImpostazioni(*a.p)).isDir());
     LeggiImpostazioni(*a.p);
     QCOMPARE(a.p->impostazioni, Impostazioni{});
+}
+
+// A disk full during a write: every file the program writes keeps its old bytes; the write fails.
+void TestImpostazioni::discoPieno()
+{
+    Ambiente a;
+    const QString pdf = a.radice.filePath(QStringLiteral("risultati.pdf"));
+    const auto stampa = [&] { auto s = CreaStampanteQt(pdf, true); s->Stampa(QStringLiteral("Esatti 3")); return s->EndDoc(); };
+    QVERIFY(SalvaImpostazioni(*a.p) && stampa());
+    const QStringList file{FileImpostazioni(*a.p), FileLeggimi(*a.p), pdf};
+    const auto contenuti = [&] { QByteArrayList c; for (const QString& f : file) c << Ambiente::Leggi(f); return c; };
+    const QByteArrayList prima = contenuti();
+    if (!suite::InCopia(*this, 12)) return;
+    QVERIFY(!SalvaImpostazioni(*a.p) && a.servizi->messaggi.size() == 1 && !CreaCartella(*a.p, a.radice.path()) && !stampa());
+    QCOMPARE(contenuti(), prima);
 }
 
 #include "test_impostazioni.moc"

@@ -520,6 +520,9 @@ void TestMenu::documentazione()
     EliminaRimandati();
     QCOMPARE(a.servizi->documenti, QStringList{QDir(a.cartellaProgramma.path()).filePath("frasolino1.pdf")});
     QVERIFY(m.Caricata());
+    a.servizi->esitoDocumento = false; // no way to open it: said, with the path to open it by hand
+    AzioneMenu(m, {"Informazioni", "documentazione"})->trigger();
+    QVERIFY(a.servizi->TestiMessaggi().size() == 1 && a.servizi->TestiMessaggi()[0].contains(QDir::toNativeSeparators(a.servizi->documenti[0])));
 }
 
 void TestMenu::finestreEsercizio_data()

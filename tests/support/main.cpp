@@ -9,12 +9,15 @@
 
 #include <QApplication>
 #include <QLockFile>
+#include <QProcess>
 #include <QStringList>
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -25,7 +28,21 @@ namespace {
     for (;;) QThread::sleep(1);
 }
 
+bool inCopia = false; // started by suite::InCopia
 } // namespace
+
+bool suite::InCopia(const QObject& prova, long long byte)
+{
+    if (inCopia) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{static_cast<rlim_t>(byte), RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limite); // if it fails, so do the test's own checks
+        return true;
+    }
+    const QStringList copia{"--copia", "-silent", "--classe", prova.metaObject()->className(), QTest::currentTestFunction()};
+    if (QProcess::execute(QCoreApplication::applicationFilePath(), copia) != 0) QTest::qFail("failed in a copy", __FILE__, __LINE__);
+    return false;
+}
 
 int main(int argc, char** argv)
 {
@@ -47,6 +64,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--classe") == 0 && i + 1 < argc)
             classe = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--copia") == 0)
+            inCopia = true;
         else
             argomenti << QString::fromLocal8Bit(argv[i]);
     }

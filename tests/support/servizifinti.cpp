@@ -37,9 +37,10 @@ void ServiziFinti::Suona(const QString& percorso)
     suoni.append(percorso);
 }
 
-void ServiziFinti::ApriDocumento(QWidget*, const QString& percorso)
+bool ServiziFinti::ApriDocumento(QWidget*, const QString& percorso)
 {
     documenti.append(percorso);
+    return esitoDocumento;
 }
 
 std::unique_ptr<Stampante> ServiziFinti::NuovaStampante(bool soloPdf)

@@ -42,6 +42,7 @@ public:
 
     QStringList suoni;
     QStringList documenti;
+    bool esitoDocumento = true; // what opening a document answers
 
     // One record per print job, in order; how the next printers behave.
     std::vector<std::shared_ptr<RegistroStampa>> stampe;
@@ -55,7 +56,7 @@ public:
                          const QString& filtro, const QString& cartellaIniziale, const QString& estensione) override;
     std::optional<Colore> ScegliColore(QWidget* owner) override;
     void Suona(const QString& percorso) override;
-    void ApriDocumento(QWidget* owner, const QString& percorso) override;
+    bool ApriDocumento(QWidget* owner, const QString& percorso) override;
     std::unique_ptr<Stampante> NuovaStampante(bool soloPdf = false) override;
 
     // The texts of the boxes shown, in order.

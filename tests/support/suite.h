@@ -21,6 +21,10 @@ struct Registra {
     Registra() { Registro().push_back([] { return std::make_unique<T>(); }); }
 };
 
+// False here, after the current test function ran again in a copy of this executable (--copia);
+// true in the copy, where from now on writes past `byte` bytes of a file fail with EFBIG (a full disk).
+bool InCopia(const QObject& prova, long long byte);
+
 } // namespace suite
 
 #define FRASOLINO_TEST(Classe) static suite::Registra<Classe> registra_##Classe
