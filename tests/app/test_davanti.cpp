@@ -22,7 +22,8 @@ class TestDavanti : public QObject {
     Q_OBJECT
 private slots:
     // In automatic scanning. Script: the key script's letters, G the grid shown and "stampa" answered
-    // No (the scan runs on), V level 3, A every part dropped on the predicate box (pronoun phase).
+    // No (the scan runs on), V level 3, A every part dropped on the predicate box (pronoun phase),
+    // N the next sentence (the help button back at its place).
     void davanti_data()
     {
         QTest::addColumn<QString>("nome");
@@ -34,6 +35,7 @@ private slots:
         for (const char* nome : {"Form15", "Form15s", "Form7", "Form11", "Form14"}) QTest::newRow(nome) << nome << "";
         QTest::newRow("Form4 level 3") << "Form4" << "V";
         for (const char* nome : {"Form7", "Form11", "Form14"}) QTest::newRow(qPrintable(QString(nome) + " pronouns")) << nome << "A";
+        QTest::newRow("Form11 pronouns, next") << "Form11" << "AN";
     }
     void davanti()
     {
@@ -69,6 +71,9 @@ private slots:
                 for (Etichetta& e : complementi->Parole.Label3)
                     if (e.isVisible()) complementi->Label4_DragDrop(1, &e);
                 QVERIFY(complementi->Pronomi.Frame1->isVisible());
+            } else if (c == 'N') {
+                complementi->CaricaFrase();
+                QCOMPARE(complementi->controlli().Command2->Top(), 4800);
             } else {
                 t.Tasti(c);
             }
@@ -78,9 +83,10 @@ private slots:
         for (QWidget* w : f.client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!w->isVisible()) continue;
             if (w == f.cornice().Griglia) QCOMPARE(Sopra(w), QList<QWidget*>());
-            // No word or frame over a panel, a button or the status bar; every button takes its clicks.
+            // No word or frame over a panel, a button or the status bar, no button over a panel's
+            // buttons; every button takes its clicks.
             for (QWidget* x : qobject_cast<Cornice*>(w) || qobject_cast<Bottone*>(w) || w == f.cornice().StatusBar1 ? Sopra(w) : QList<QWidget*>())
-                QVERIFY(!qobject_cast<Etichetta*>(x) && !qobject_cast<Forma*>(x));
+                QVERIFY(!qobject_cast<Etichetta*>(x) && !qobject_cast<Forma*>(x) && !(qobject_cast<Cornice*>(w) && qobject_cast<Bottone*>(x)));
             if (qobject_cast<Bottone*>(w) && !griglia) QCOMPARE(f.client()->childAt(w->geometry().center()), w);
             auto* forma = qobject_cast<Forma*>(w);
             if (!forma) continue;

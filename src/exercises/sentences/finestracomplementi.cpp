@@ -100,7 +100,24 @@ void FinestraComplementi::CreaControlliEsercizio()
 
 void FinestraComplementi::MostraAiuto()
 {
-    if (c2_.Command2) c2_.Command2->show();
+    if (!c2_.Command2) return;
+    posaAiuto(false);
+    c2_.Command2->show();
+}
+
+// The help button stands where the window was designed with it while the parts are placed. In the
+// pronoun phase, when every part has gone into its box, it stands just above the pronoun panel,
+// where the sentence was: at its design place it would lie over the two long pronoun buttons. Both
+// places follow the panel, which the window keeps in proportion with its size.
+void FinestraComplementi::posaAiuto(bool sopraIPronomi)
+{
+    const Cornice* f = Pronomi.Frame1;
+    if (!c2_.Command2 || !f || !complementi_.aiuto || complementi_.pronomi.height <= 0) return;
+    const auto& pannello = complementi_.pronomi;
+    const int top = sopraIPronomi
+        ? f->Top() - c2_.Command2->Height()
+        : f->Top() + (complementi_.aiuto->top() - pannello.top) * f->Height() / pannello.height;
+    c2_.Command2->setTop(top);
 }
 
 void FinestraComplementi::SenzaFrase()
@@ -180,6 +197,7 @@ void FinestraComplementi::FineParti(Seguito seguito)
     if (seguito == Seguito::AltreParti) return;
     if (seguito == Seguito::Pronomi) {
         if (Pronomi.Frame1) Pronomi.Frame1->show();
+        posaAiuto(true);
     } else {
         MostraAvanti();
         if (c2_.Command2) c2_.Command2->hide();

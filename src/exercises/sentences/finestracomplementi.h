@@ -108,6 +108,7 @@ protected:
 
 private:
     bool AiutoUsato() const;
+    void posaAiuto(bool sopraIPronomi);
     // Parts left: with the mouse every shown part, for the scanning highlight only those with
     // something to read.
     bool RestanoParti() const;
