@@ -204,10 +204,7 @@ private slots:
         QStringList stati{t.Stato()};
         QCOMPARE(RigaGriglia(f, 1), (QStringList{"1", "3", " ", s0 + " " + p1}));
         QCOMPARE(f.Label3(0).Caption(), s0);
-        for (int i : {0, 2, 1}) {
-            Trascina(f.Label3(i), f.Label4(i));
-            stati << t.Stato();
-        }
+        for (int i : {0, 2, 1}) Trascina(f.Label3(i), f.Label4(i)), stati << t.Stato();
         QCOMPARE(stati.join(", "), "0 1 #1, 1 1 #2, 2 1 #3, 3 1 #4 A");
         QCOMPARE(f.Label4(0).Caption(), s0 + " " + p0);
         QCOMPARE(f.Label4(0).BackColor(), Form3::GialloChiaro);

@@ -6,10 +6,8 @@
 
 #include <QtTest>
 
-namespace {
-
 // What a window shows of a sentence: bars and frames, controls in the scan colour, the help button.
-QStringList Segni(const FinestraFrase& f, Colore scansione)
+static QStringList Segni(const FinestraFrase& f, Colore scansione)
 {
     QStringList segni;
     for (QWidget* w : f.widget()->findChildren<QWidget*>()) {
@@ -21,8 +19,6 @@ QStringList Segni(const FinestraFrase& f, Colore scansione)
     }
     return segni;
 }
-
-} // namespace
 
 class TestRigheDaFinire : public QObject {
     Q_OBJECT
@@ -58,11 +54,8 @@ private slots:
         for (int volte = 0; volte < 6 && !frase.isEmpty(); ++volte, p.f->CaricaFrase()) QCOMPARE(p.f->TestoFrase, frase);
         if (tasti) p.Tasti("SERDS");
         QCOMPARE(p.f->FraseInCorso(), !frase.isEmpty());
-        QCOMPARE(p.a.servizi->messaggi.size(), std::size_t(frase.isEmpty()));
-        if (frase.isEmpty()) {
-            QCOMPARE(p.a.servizi->messaggi[0].testo, MessaggioNessunaFrase);
-            QCOMPARE(Segni(*p.f, p.a.p->ColoreScansioneRgb()), QStringList());
-        }
+        QCOMPARE(p.a.servizi->TestiMessaggi(), frase.isEmpty() ? QStringList{MessaggioNessunaFrase} : QStringList());
+        if (frase.isEmpty()) QCOMPARE(Segni(*p.f, p.a.p->ColoreScansioneRgb()), QStringList());
     }
 };
 
