@@ -33,6 +33,14 @@ Colore TestoLeggibile(Colore sfondo)
     return Contrasto(Nero, sfondo) >= Contrasto(Bianco, sfondo) ? Nero : Bianco;
 }
 
+Colore TestoGrigio(Colore sfondo)
+{
+    const int verso = TestoLeggibile(sfondo) == Bianco ? 1 : -1;
+    int livello = 0x80;
+    while (Contrasto(Rgb(livello, livello, livello), sfondo) < 4.5 && livello > 0 && livello < 0xFF) livello += verso;
+    return Rgb(livello, livello, livello);
+}
+
 Colore daDouble(double valore)
 {
     if (std::isnan(valore) || valore <= 0.0) return 0;

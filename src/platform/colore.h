@@ -25,6 +25,9 @@ inline Colore daQColor(const QColor& q) { return Rgb(q.red(), q.green(), q.blue(
 double Contrasto(Colore a, Colore b);
 // Black or white, whichever stands out more on the background given; either way at least 4.5:1.
 Colore TestoLeggibile(Colore sfondo);
+// The grey of a caption that cannot be used on the background given: the system's mid grey, made
+// darker (or lighter, on a dark background) just as much as it takes to keep 4.5:1.
+Colore TestoGrigio(Colore sfondo);
 
 // A colour kept in a double is rounded to the nearest 32-bit value; out-of-range values are clamped
 // into 0..0xFFFFFF so that a hand-edited setting never becomes an undefined conversion.

@@ -164,11 +164,6 @@ Etichetta* OrigineDi(const QDropEvent* e)
 // ---------------------------------------------------------------------------------------------
 // Etichetta
 
-namespace {
-// The text of a disabled control, as the system greys it.
-constexpr Colore TestoGrigio = 0x808080;
-} // namespace
-
 Etichetta::Etichetta(QWidget* parent) : ControlloTwips<QLabel>(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -241,7 +236,7 @@ void Etichetta::aggiornaStile()
     p.setColor(QPalette::Window, colore::aQColor(sfondo_));
     p.setColor(QPalette::Active, QPalette::WindowText, colore::aQColor(testo_));
     p.setColor(QPalette::Inactive, QPalette::WindowText, colore::aQColor(testo_));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, colore::aQColor(grigia_ ? TestoGrigio : testo_));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colore::aQColor(grigia_ ? colore::TestoGrigio(sfondo_) : testo_));
     setPalette(p);
     setAutoFillBackground(opaco_);
 }

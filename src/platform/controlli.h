@@ -84,7 +84,8 @@ public:
     int Allineamento() const { return allineamento_; }
 
     // A disabled label keeps its text colour (a finished sentence stays easy to read), unless it
-    // is asked to show its text greyed, as a word already tried does.
+    // is asked to show its text greyed, as a word already tried or a subject already matched does:
+    // in a grey that keeps 4.5:1 on the label's back colour.
     bool GrigiaSeDisabilitata() const { return grigia_; }
     void setGrigiaSeDisabilitata(bool si);
 

@@ -242,6 +242,12 @@ private slots:
             QCOMPARE(f.controlli().Shape1->isVisible(), riga < 3);
             QCOMPARE(f.Label4(scelta).Caption(), QString());
             QVERIFY(f.Label3(scelta).Caption().endsWith(QString("predicato %1").arg(f.Label3(scelta).Caption().section(' ', 1, 1))));
+            // The subject matched looks done: greyed, and still readable on its back colour.
+            QVERIFY(!f.Label3(scelta).isEnabled());
+            const QPalette& colori = f.Label3(scelta).palette();
+            const Colore grigio = colore::daQColor(colori.color(QPalette::Disabled, QPalette::WindowText));
+            QVERIFY(grigio != colore::daQColor(colori.color(QPalette::Active, QPalette::WindowText)));
+            QVERIFY(colore::Contrasto(grigio, f.Label3(scelta).BackColor()) >= 4.5);
             if (riga < 3) {
                 // The next box still showing text after the chosen one, wrapping past the last row.
                 int attesa = (scelta + 1) % 4;

@@ -109,9 +109,14 @@ private slots:
         QVERIFY(std::abs(colore::Contrasto(0x0000FF, 0x000000) - 5.252) < 0.001);
         QCOMPARE(colore::TestoLeggibile(0x0000FF), Colore(0x000000)); // black on red
         QCOMPARE(colore::TestoLeggibile(0xFF0000), Colore(0xFFFFFF)); // white on blue
+        // A greyed caption on white: darker than the system's mid grey, which reads 3.9:1 there.
+        QCOMPARE(colore::TestoGrigio(colore::Bianco), Colore(0x767676));
         for (int k = 0; k < 4096; ++k) { // every colour of 16 levels per channel
             const Colore c = colore::Rgb(k % 16 * 17, k / 16 % 16 * 17, k / 256 * 17);
             QVERIFY(colore::Contrasto(colore::TestoLeggibile(c), c) >= 4.5);
+            const Colore grigio = colore::TestoGrigio(c);
+            QVERIFY(colore::Contrasto(grigio, c) >= 4.5);
+            QCOMPARE(grigio, colore::Rgb(grigio & 0xFF, grigio & 0xFF, grigio & 0xFF));
         }
     }
 };

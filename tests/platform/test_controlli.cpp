@@ -117,12 +117,15 @@ private slots:
         // A disabled label (a finished sentence) keeps its text colour, so it stays readable.
         e.setEnabled(false);
         QCOMPARE(e.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0xFF, 0, 0));
-        // Unless asked to grey its text (a word already tried), and its copies do the same.
+        // Unless asked to grey its text (a word already tried), still readable on its back colour,
+        // and its copies do the same.
         e.setGrigiaSeDisabilitata(true);
-        QCOMPARE(e.palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        const QColor grigio = e.palette().color(QPalette::Disabled, QPalette::WindowText);
+        QCOMPARE(grigio, QColor(0x66, 0x66, 0x66));
+        QVERIFY(colore::Contrasto(colore::daQColor(grigio), e.BackColor()) >= 4.5);
         QCOMPARE(e.palette().color(QPalette::Active, QPalette::WindowText), QColor(0xFF, 0, 0));
         std::unique_ptr<Etichetta> copia(e.Clona());
-        QCOMPARE(copia->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(copia->palette().color(QPalette::Disabled, QPalette::WindowText), grigio);
     }
 
     void puntatore()

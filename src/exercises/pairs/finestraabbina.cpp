@@ -56,6 +56,8 @@ void FinestraAbbina::CreaControlliEsercizio()
             auto* e = new Etichetta(client());
             e->setCarattere(Carattere, PuntiRighe, soggetto);
             e->setBackColor(Bianco);
+            // A subject matched already is disabled, and shows it.
+            e->setGrigiaSeDisabilitata(soggetto);
             e->setBordo(true);
             e->setWordWrap(true);
             // Captions centred both ways, clear of the scan frames drawn on the labels' edges.
