@@ -206,6 +206,9 @@ void FormMenu::AvviaEsercizi(std::int16_t k)
         p_.FileEsercizio = p_.PercorsoDati(QStringLiteral("testifrasolino/complementi/") + QString::fromUtf8(v.fileFrasi));
         p_.NumeroComplemento = v.numeroComplemento;
     }
+    // The highlight stops on the entry chosen: a message of the exercise window while it opens is
+    // not answered with the scan running behind it.
+    if (c_.Scansione) c_.Scansione->Ferma();
     const RigaProgetti riga = p_.ModalitaInput == ModoMouse ? v.finestraMouse : v.finestraScansione;
     registro_.Esercizio(Progetti().*riga)->Mostra();
     Scarica();

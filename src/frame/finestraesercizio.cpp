@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -171,19 +172,26 @@ void FinestraEsercizio::DistruggiControlli()
 {
     // The widgets go a moment later: no tick may reach a window that is no longer loaded.
     SpegniTimer();
+    // Nothing waiting is said over a window gone.
+    avvisi_.clear();
+    tornaAlMenu_ = false;
 }
 
 void FinestraEsercizio::Form_Load()
 {
+    inApertura_ = true;
     EssResizer1.RecordLayout(client());
     MenuAzzera_Click();
     PassiCaricamento();
+    inApertura_ = false;
 }
 
 void FinestraEsercizio::Form_Activate()
 {
+    inApertura_ = true;
     if (c_.Scansione) c_.Scansione->Avvia();
     Attivazione();
+    inApertura_ = false;
 }
 
 void FinestraEsercizio::Attivazione()
@@ -200,6 +208,49 @@ void FinestraEsercizio::SpegniTimer()
 void FinestraEsercizio::AccendiTimer()
 {
     if (c_.Scansione) c_.Scansione->Riprendi();
+}
+
+void FinestraEsercizio::AvvisaListaIlleggibile(const QString& percorso)
+{
+    avvisa(QStringLiteral("Non riesco a leggere la lista:\n") + percorso);
+}
+
+void FinestraEsercizio::ListaSenzaElementi(const QString& avviso)
+{
+    SpegniTimer();
+    if (ListaLetta) avvisa(avviso);
+    if (programma_.ModalitaInput == ModoMouse) return;
+    tornaAlMenu_ = true;
+    rimanda();
+}
+
+void FinestraEsercizio::avvisa(const QString& testo)
+{
+    if (!inApertura_) {
+        programma_.servizi().MsgBox(widget(), testo, msg::Critical, TitoloProgramma);
+        return;
+    }
+    avvisi_.append(testo);
+    rimanda();
+}
+
+void FinestraEsercizio::rimanda()
+{
+    if (rimandato_) return;
+    rimandato_ = true;
+    QMetaObject::invokeMethod(this, &FinestraEsercizio::dopoIlPasso, Qt::QueuedConnection);
+}
+
+void FinestraEsercizio::dopoIlPasso()
+{
+    rimandato_ = false;
+    const QStringList avvisi = std::exchange(avvisi_, {});
+    const bool torna = std::exchange(tornaAlMenu_, false);
+    for (const QString& testo : avvisi)
+        if (Caricata()) programma_.servizi().MsgBox(widget(), testo, msg::Critical, TitoloProgramma);
+    if (!torna || !Caricata()) return;
+    Scarica();
+    if (programma_.MostraMenu) programma_.MostraMenu();
 }
 
 // ---- covers ------------------------------------------------------------------------------------

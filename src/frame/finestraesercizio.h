@@ -82,6 +82,9 @@ public:
     void MostraAvanti();
     void NascondiAvanti();
 
+    // False when the last load found no readable list (and said so).
+    bool ListaLetta = false;
+
     // The exercise's own routines, called by the frame.
     virtual void RicaricaLista() = 0;   // CaricaLista or CaricaCoppie
     virtual void ProssimoElemento() = 0; // CaricaFrase, NuovaFrase or NuovoEsercizio
@@ -113,6 +116,18 @@ protected:
     void SpegniTimer();
     void AccendiTimer();
 
+    // The messages about the list, over this window. One that comes up while the window opens is
+    // shown once the window is on screen and the menu that opened it is gone, so that it is drawn
+    // over this window and nothing scans behind it.
+    // The list at `percorso` cannot be read.
+    void AvvisaListaIlleggibile(const QString& percorso);
+    // The list in use gives this window nothing to work on (no sentence it can draw, not enough
+    // pairs): the scan stops, and `avviso` says so, unless the loader said already that the list
+    // could not be read. With the keys or a switch nothing is left to do here: the window then
+    // closes and the menu comes back. With the mouse it stays, and another list can be chosen
+    // from its menus.
+    void ListaSenzaElementi(const QString& avviso);
+
     // What covers the whole exercise and takes every key while it is shown (the results grid, a
     // panel of the window): in front of every control, the keys on `fuoco` and kept inside it,
     // the scan's keys set aside. Hidden again, the keys go back to the cover still shown, if any,
@@ -136,6 +151,17 @@ private:
     bool togliDallElenco(QWidget* copertura);
     // The focus taken back to the cover in front when it went to a control under it.
     void trattieniFuoco(QWidget* ora);
+
+    // Load and activation under way: messages wait until they are over.
+    bool inApertura_ = false;
+    QStringList avvisi_;       // messages waiting
+    bool tornaAlMenu_ = false; // nothing to work on, with the keys: the menu once they are said
+    bool rimandato_ = false;   // dopoIlPasso is on its way
+    void avvisa(const QString& testo);
+    // What waits for the step under way to be over: the messages waiting, then the way back to
+    // the menu when asked.
+    void rimanda();
+    void dopoIlPasso();
 
     void CreaMenu();
     void ImpostaGrigliaVisibile(bool visibile);

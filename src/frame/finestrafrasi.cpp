@@ -46,9 +46,7 @@ void FinestraFrasi::CaricaLista()
     const std::optional<QStringList> righe =
         file::EsisteFile(percorso) ? file::LeggiRighe(percorso, MassimoRighe, ByteMassimiLista) : std::nullopt;
     if (!righe) {
-        programma_.servizi().MsgBox(widget(),
-                                    QStringLiteral("Non riesco a leggere la lista:\n") + percorso, msg::Critical,
-                                    TitoloProgramma);
+        AvvisaListaIlleggibile(percorso);
         return;
     }
     ListaLetta = true;

@@ -15,8 +15,6 @@ public:
     // Lines 1..NumeroFrasi of the list in use; a blank line is kept as an empty entry.
     std::array<QString, MassimoRighe + 1> Frasi;
     std::int16_t NumeroFrasi = 0;
-    // False when the last load found no readable list (and said so).
-    bool ListaLetta = false;
 
     // The path of the list in use: PercorsoLista, or FileEsercizio in the object and complement
     // windows.

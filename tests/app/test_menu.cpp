@@ -9,6 +9,9 @@
 #include "app/forminfo.h"
 #include "app/formmenu.h"
 #include "app/registro.h"
+#include "exercises/pairs/finestraabbina.h"
+#include "exercises/pairs/finestrasoggettopredicato.h"
+#include "exercises/sentences/finestrafrase.h"
 #include "platform/twips.h"
 
 #include <QFileInfo>
@@ -48,6 +51,8 @@ private slots:
     void esciDaUnEsercizio();
     void chiusuraDellUltimaFinestra();
     void ricaricaFresca();
+    void listaSenzaElementi_data();
+    void listaSenzaElementi();
 };
 
 void TestMenu::voci_data()
@@ -640,6 +645,55 @@ void TestMenu::ricaricaFresca()
     QCOMPARE(int(m.VoceEvidenziata), 0);
     QCOMPARE(m.Label1(0).BackColor(), Verde);
     QCOMPARE(m.Label1(9).BackColor(), Giallino);
+}
+
+// A list that gives the window nothing to work on is said over the exercise window, the menu's scan
+// stopped; with the keys the menu then comes back scanning, with the mouse the window stays.
+void TestMenu::listaSenzaElementi_data()
+{
+    QTest::addColumn<int>("voce");
+    QTest::addColumn<int>("modo");
+    QTest::addColumn<QString>("lista");   // under testifrasolino/
+    QTest::addColumn<QByteArray>("righe"); // null: no such file
+    QTest::addColumn<QString>("avviso");  // %1: the list's path
+    const QByteArray ruolo11 = "Il gatto#0#dorme#1#qui#11#", due = "\"a\",0,\"b\",1\n\"c\",0,\"d\",1\n\"a\",0,\"e\",1\n";
+    QTest::newRow("Form7s, automatic, role 11") << 6 << 2 << "complementi/specificazione.txt" << ruolo11 << MessaggioNessunaFrase;
+    QTest::newRow("Form7, mouse, role 11") << 6 << 0 << "complementi/specificazione.txt" << ruolo11 << MessaggioNessunaFrase;
+    QTest::newRow("Form15s, manual, no implied subject")
+        << 4 << 1 << "Riconoscisoggettopredicato/sottinteso.txt" << QByteArray("Il gatto#0#dorme#1#") << MessaggioNessunaFrase;
+    QTest::newRow("Form1s, arrows, empty list") << 0 << 3 << "soggettopredicato/lista.txt" << QByteArray("") << MessaggioNessunaCoppia;
+    QTest::newRow("Form3s, automatic, two subjects") << 1 << 2 << "soggettopredicato/lista.txt" << due << MessaggioPocheCoppie;
+    QTest::newRow("Form7s, manual, no list") << 6 << 1 << "complementi/specificazione.txt" << QByteArray()
+                                             << "Non riesco a leggere la lista:\n%1";
+}
+
+void TestMenu::listaSenzaElementi()
+{
+    QFETCH(int, voce);
+    QFETCH(int, modo);
+    QFETCH(QString, lista);
+    QFETCH(QByteArray, righe);
+    QFETCH(QString, avviso);
+    Ambiente a;
+    const QString percorso = a.Scrivi("testifrasolino/" + lista, righe);
+    if (righe.isNull()) QFile::remove(percorso);
+    a.p->ModalitaInput = static_cast<std::int16_t>(modo);
+    RegistroFinestre r(*a.p);
+    FormMenu& m = r.Menu();
+    m.Mostra();
+    const VoceMenuEsercizi& v = FormMenu::VociMenu[static_cast<std::size_t>(voce)];
+    Finestra* f = r.Esercizio(Progetti().*(modo == ModoMouse ? v.finestraMouse : v.finestraScansione));
+    QStringList mentre; // at each message: its owner, and whether the menu was scanning
+    a.servizi->mentreMessaggio = [&](const ServiziFinti::Messaggio& msg) {
+        mentre << (msg.proprietario == f->widget() ? "esercizio" : "altro")
+               << (m.Caricata() && m.controlli().Timer1->Enabled() ? "scansione" : "ferma");
+    };
+    m.AvviaEsercizi(static_cast<std::int16_t>(voce));
+    EliminaRimandati();
+    QCOMPARE(a.servizi->TestiMessaggi(), QStringList{avviso.arg(percorso)});
+    QCOMPARE(mentre, (QStringList{"esercizio", "ferma"}));
+    QCOMPARE(f->Caricata(), modo == ModoMouse);
+    QCOMPARE(m.Caricata() && m.controlli().Timer1->Enabled(), modo != ModoMouse);
 }
 
 #include "test_menu.moc"

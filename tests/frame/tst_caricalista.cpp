@@ -160,6 +160,7 @@ void TestCaricaLista::coppieDopoListaPiuLunga()
     QFile::remove(a.cartellaProgramma.filePath("testifrasolino/soggettopredicato/lista.txt"));
     a.servizi->messaggi.clear();
     f->Mostra();
+    EliminaRimandati();
     QCOMPARE(c.NumeroFrasi, 0);
     QCOMPARE(a.servizi->messaggi.size(), size_t(1));
     QVERIFY(a.servizi->messaggi[0].testo.contains("lista.txt"));

@@ -463,6 +463,7 @@ void TestCornice::listaMancanteAllaApertura()
     QFile::remove(a.cartellaProgramma.filePath("testifrasolino/Riconoscisoggettopredicato/liv1.txt"));
     auto f = CreaFinestra(*a.p, "Form4");
     f->Mostra();
+    EliminaRimandati(); // said once the window is on screen
     QCOMPARE(a.servizi->messaggi.size(), size_t(1));
     QVERIFY(a.servizi->messaggi[0].testo.contains("liv1.txt"));
     QCOMPARE(a.servizi->messaggi[0].titolo, QString("Frasolino - 1°"));

@@ -59,6 +59,8 @@ struct Ambiente {
     {
         Finestra* f = registro().Esercizio(nome);
         if (f) f->Mostra();
+        // Then what the opening left for the event loop (a message about the list), as it comes.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         return dynamic_cast<F*>(f);
     }
 

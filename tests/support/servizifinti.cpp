@@ -1,8 +1,8 @@
 #include "servizifinti.h"
 
-int ServiziFinti::MsgBox(QWidget*, const QString& testo, int stile, const QString& titolo)
+int ServiziFinti::MsgBox(QWidget* owner, const QString& testo, int stile, const QString& titolo)
 {
-    const Messaggio m{testo, stile, titolo};
+    const Messaggio m{testo, stile, titolo, owner};
     messaggi.push_back(m);
     if (mentreMessaggio) mentreMessaggio(m);
     if (!risposte.empty()) {

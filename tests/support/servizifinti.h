@@ -5,7 +5,9 @@
 #include "platform/servizi.h"
 #include "stampanteregistratrice.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <QStringList>
 
 #include <deque>
@@ -20,6 +22,7 @@ public:
         QString testo;
         int stile = 0;
         QString titolo;
+        QPointer<QWidget> proprietario; // the window the box belongs to
     };
     struct RichiestaFile {
         bool apri = true;

@@ -123,10 +123,17 @@ void FinestraAbbina::NuovoEsercizio()
     for (Etichetta& e : Label4) e.setBackColor(Bianco);
 
     const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoCoppie);
-    const std::vector<int> a = coppie::EstraiCoppie(
-        numero, Righe, [this](int i) { return coppie::CoppiaUtilizzabile(Soggetti[i], Predicati[i]); },
-        [this](int i) { return abbina_.soggettiDiversi ? Soggetti[i] : QString::number(i); },
-        [this](int n) { return programma_.Casuale(n); });
+    const coppie::Utilizzabile utilizzabile = [this](int i) { return coppie::CoppiaUtilizzabile(Soggetti[i], Predicati[i]); };
+    // Both windows need three different subjects, even where the draw lets a subject come twice:
+    // with fewer the rows could not be told apart.
+    const bool abbastanza =
+        coppie::ChiaviDiverse(numero, utilizzabile, [this](int i) { return Soggetti[i]; }) >= coppie::RigheMinime;
+    const std::vector<int> a =
+        abbastanza ? coppie::EstraiCoppie(
+                         numero, Righe, utilizzabile,
+                         [this](int i) { return abbina_.soggettiDiversi ? Soggetti[i] : QString::number(i); },
+                         [this](int n) { return programma_.Casuale(n); })
+                   : std::vector<int>{};
     righeInUso_ = coppie::RigheInUso(NumeroRighe, static_cast<int>(a.size()));
     for (int i = 0; i < Righe; ++i) {
         const bool estratta = i < static_cast<int>(a.size());
@@ -135,8 +142,8 @@ void FinestraAbbina::NuovoEsercizio()
     }
     ScombiccheraPosti();
     if (righeInUso_ == 0) {
-        // Not even three pairs: no rows, and the notice, unless the list could not be read at all.
-        if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioPocheCoppie, msg::Critical, TitoloProgramma);
+        // Not even three pairs: no rows, and the notice.
+        ListaSenzaElementi(MessaggioPocheCoppie);
         return;
     }
     EsercizioMostrato();

@@ -4,6 +4,8 @@
 #include "frame/limitiliste.h"
 #include "platform/file.h"
 
+#include <QFileInfo>
+
 #include <limits>
 
 FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, LetturaCampi lettura,
@@ -23,16 +25,28 @@ void FinestraCoppie::CaricaCoppie()
 {
     NumeroFrasi = 0;
     ListaLetta = false;
-    if (PercorsoLista.isEmpty() || !file::EsisteFile(PercorsoLista))
-        PercorsoLista = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
+    const QString predefinita = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
+    // No list chosen, or one gone (a hidden file counts as gone): the default one, without a word.
+    const QFileInfo scelta(PercorsoLista);
+    if (PercorsoLista.isEmpty() || !scelta.exists() || (scelta.isFile() && !file::EsisteFile(PercorsoLista)))
+        PercorsoLista = predefinita;
 
     // A record may run over several lines: the list is bounded by its bytes, the reader stops at
     // the last record kept.
-    const std::optional<QByteArray> byte =
-        file::LeggiInizio(PercorsoLista, std::numeric_limits<qsizetype>::max(), ByteMassimiLista);
+    auto leggi = [](const QString& percorso) -> std::optional<QByteArray> {
+        // Something there that is no ordinary file is never opened: a pipe would hold the window up.
+        if (!file::EsisteFile(percorso)) return std::nullopt;
+        return file::LeggiInizio(percorso, std::numeric_limits<qsizetype>::max(), ByteMassimiLista);
+    };
+    std::optional<QByteArray> byte = leggi(PercorsoLista);
+    if (!byte && PercorsoLista != predefinita) {
+        // The teacher's list cannot be read: said, and the default list takes its place.
+        AvvisaListaIlleggibile(PercorsoLista);
+        PercorsoLista = predefinita;
+        byte = leggi(PercorsoLista);
+    }
     if (!byte) {
-        programma_.servizi().MsgBox(widget(), QStringLiteral("Non riesco a leggere la lista:\n") + PercorsoLista,
-                                    msg::Critical, TitoloProgramma);
+        AvvisaListaIlleggibile(PercorsoLista);
         return;
     }
     ListaLetta = true;

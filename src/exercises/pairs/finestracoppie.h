@@ -17,11 +17,11 @@ public:
     std::array<QString, MassimoCoppie + 1> Predicati;
     std::int16_t NumeroFrasi = 0;
     QString SegniErrore;
-    // False when the last load could not read its list (and said so).
-    bool ListaLetta = false;
 
-    // Reads the pair list at PercorsoLista (the default list when the path is empty or names no
-    // file). Entries above the list's last record keep what they held; they are never drawn.
+    // Reads the pair list at PercorsoLista: the default list when the path is empty or names no
+    // file, and also, once the window has said so, when it names something that cannot be read (a
+    // device, a pipe, a folder, an unreadable file). Entries above the list's last record keep what
+    // they held; they are never drawn.
     void CaricaCoppie();
     void RicaricaLista() override { CaricaCoppie(); }
 

@@ -121,8 +121,7 @@ void FinestraSoggettoPredicato::NuovaFrase()
     CoppiaMostrata();
 }
 
-// No pair to show: empty boxes and words, the order menu within reach, and the notice, unless the
-// list could not be read at all (which the loader said already).
+// No pair to show: empty boxes and words, the order menu within reach, and the notice.
 void FinestraSoggettoPredicato::SenzaCoppie()
 {
     coppiaInCorso_ = false;
@@ -133,7 +132,7 @@ void FinestraSoggettoPredicato::SenzaCoppie()
     }
     if (c_.mnuLivelli) c_.mnuLivelli->setBloccato(false);
     CoppiaChiusa();
-    if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioNessunaCoppia, msg::Critical, TitoloProgramma);
+    ListaSenzaElementi(MessaggioNessunaCoppia);
 }
 
 void FinestraSoggettoPredicato::ScombiccheraPosti()

@@ -35,6 +35,13 @@ std::optional<int> EstraiCoppia(int numero, const Utilizzabile& utilizzabile, co
     return elenco[Scegli(casuale, static_cast<int>(elenco.size()))];
 }
 
+int ChiaviDiverse(int numero, const Utilizzabile& utilizzabile, const std::function<QString(int)>& chiave)
+{
+    QSet<QString> chiavi;
+    for (int i : Utilizzabili(numero, utilizzabile)) chiavi.insert(chiave(i));
+    return static_cast<int>(chiavi.size());
+}
+
 std::vector<int> EstraiCoppie(int numero, int quanti, const Utilizzabile& utilizzabile,
                               const std::function<QString(int)>& chiave, const Casuale& casuale)
 {

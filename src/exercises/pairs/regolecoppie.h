@@ -27,6 +27,9 @@ bool CoppiaUtilizzabile(const QString& soggetto, const QString& predicato);
 // none can be used.
 std::optional<int> EstraiCoppia(int numero, const Utilizzabile& utilizzabile, const Casuale& casuale);
 
+// How many different keys the usable items 1..numero have.
+int ChiaviDiverse(int numero, const Utilizzabile& utilizzabile, const std::function<QString(int)>& chiave);
+
 // Up to `quanti` items at random among the usable items 1..numero, no two with the same key (the
 // subject's text, or the item number). Each is drawn with the same chance among the usable items
 // whose key is not taken yet. Fewer come back when the list has fewer different keys.

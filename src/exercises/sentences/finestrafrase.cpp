@@ -113,8 +113,7 @@ void FinestraFrase::CaricaFrase()
         // Another level stays within reach.
         BloccaLivelli(false);
         SenzaFrase();
-        // A list that could not be read was named already by the loader: one message is enough.
-        if (ListaLetta) programma_.servizi().MsgBox(widget(), MessaggioNessunaFrase, msg::Critical, TitoloProgramma);
+        ListaSenzaElementi(MessaggioNessunaFrase);
         return;
     }
     int indice = 0;
