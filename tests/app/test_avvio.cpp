@@ -192,10 +192,13 @@ void TestAvvio::senzaAltraCopia()
     const QDir cartella(CartellaImpostazioni(*a.p));
     const QStringList nomi{"frasolino-1.INI.Qz09Kp", "altro.INI.aB3xYz", "frasolino-1.INI.ab-c12", "frasolino-1.INI.bak"};
     for (const QString& nome : nomi) QVERIFY(QFile(cartella.filePath(nome)).open(QIODevice::WriteOnly));
-    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()) && cartella.entryList(QDir::Files) == nomi.mid(1));
+    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()));
+    QCOMPARE(cartella.entryList(QDir::Files), nomi.mid(1));
     QVERIFY(QFile(cartella.filePath(nomi[0])).open(QIODevice::WriteOnly));
     if (!suite::InCopia(*this, 0)) return; // the runtime folder full: no lock can be made
-    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()) && a.servizi->messaggi.empty() && cartella.exists(nomi[0]));
+    QVERIFY(AvviaProgramma(*a.p, NomeBloccoProva()));
+    QCOMPARE(a.servizi->TestiMessaggi(), QStringList());
+    QVERIFY(cartella.exists(nomi[0]));
 }
 
 void TestAvvio::icona_data()
