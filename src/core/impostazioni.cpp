@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -19,13 +18,6 @@ const QString NomeSottocartella = QStringLiteral("frasolino");
 const QString NomeFile = QStringLiteral("frasolino-1.INI");
 const QString NomeLeggimi = QStringLiteral("leggimi.txt");
 const QByteArray FineRiga = QByteArrayLiteral("\r\n");
-
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves unassigned.
-constexpr std::array<char16_t, 32> Cp1252Alto = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 // Writes the whole file or nothing; a disk that fills up on the way leaves the old file.
 bool ScriviFile(const QString& percorso, const QByteArray& byte)
@@ -115,24 +107,6 @@ void ImpostazioniPredefinite(Programma& p)
     p.impostazioni = Impostazioni{};
 }
 
-QByteArray CodificaAnsi(const QString& testo)
-{
-    QByteArray b;
-    b.reserve(testo.size());
-    for (const QChar c : testo) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            b.append(static_cast<char>(u));
-            continue;
-        }
-        char byte = '?';
-        for (std::size_t k = 0; k < Cp1252Alto.size(); ++k)
-            if (Cp1252Alto[k] != 0 && Cp1252Alto[k] == u) byte = static_cast<char>(0x80 + k);
-        b.append(byte);
-    }
-    return b;
-}
-
 QString NumeroScritto(double valore)
 {
     if (!std::isfinite(valore)) valore = 0;
@@ -156,7 +130,7 @@ QByteArray TestoImpostazioni(const Impostazioni& v)
         NumeroScritto(v.ColoreScansione),
     };
     QByteArray b;
-    for (const QString& r : righe) b += CodificaAnsi(r) + FineRiga;
+    for (const QString& r : righe) b += file::CodificaAnsi(r) + FineRiga;
     return b;
 }
 
@@ -193,7 +167,7 @@ QByteArray TestoLeggimi()
         QStringLiteral("Non cancellare questo file."),
     };
     QByteArray b;
-    for (const QString& r : righe) b += CodificaAnsi(r) + FineRiga;
+    for (const QString& r : righe) b += file::CodificaAnsi(r) + FineRiga;
     return b;
 }
 

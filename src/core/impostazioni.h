@@ -52,9 +52,6 @@ bool CreaCartella(Programma& p, const QString& percorso);
 
 // --- The file formats, without touching the disk ---
 
-// Windows-1252 bytes of a text; a character the code page lacks becomes '?'.
-QByteArray CodificaAnsi(const QString& testo);
-
 // A number as the settings file writes it: sign place (blank or '-'), digits, one blank. A double
 // with no fractional part has no decimal point; one with a fraction is written as the shortest
 // decimal that reads back to the same value, with '.' as the separator.

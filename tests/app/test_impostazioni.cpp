@@ -17,8 +17,6 @@ class TestImpostazioni : public QObject {
 private slots:
     void numeroScritto_data();
     void numeroScritto();
-    void codificaAnsi_data();
-    void codificaAnsi();
     void scrittura_data();
     void scrittura();
     void lettura_data();
@@ -59,25 +57,6 @@ void TestImpostazioni::numeroScritto()
     bool ok = false;
     QCOMPARE(atteso.trimmed().toDouble(&ok), valore);
     QVERIFY(ok);
-}
-
-void TestImpostazioni::codificaAnsi_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QByteArray>("byte");
-    QTest::newRow("ascii") << "Non cancellare" << QByteArray("Non cancellare");
-    QTest::newRow("o grave") << "può" << QByteArray("pu\xF2");
-    QTest::newRow("e grave e u grave") << "è ù" << QByteArray("\xE8 \xF9");
-    QTest::newRow("euro") << "€" << QByteArray("\x80");
-    QTest::newRow("virgolette") << "“x”" << QByteArray("\x93x\x94");
-    QTest::newRow("fuori codice") << "ł" << QByteArray("?");
-}
-
-void TestImpostazioni::codificaAnsi()
-{
-    QFETCH(QString, testo);
-    QFETCH(QByteArray, byte);
-    QCOMPARE(CodificaAnsi(testo), byte);
 }
 
 void TestImpostazioni::scrittura_data()
