@@ -34,8 +34,6 @@ std::unique_ptr<Sessione> AvviaProgramma(Programma& p, const QString& nomeBlocco
     }
     p.MessaggioTornaMenu = QStringLiteral("Vuoi tornare al menù?");
     CreaCartelleImpostazioni(p);
-    // Without the lock another copy might be saving right now.
-    if (s->blocco->Preso()) RimuoviAvanziSalvataggio(p);
     LeggiImpostazioni(p);
     s->finestre = std::make_unique<RegistroFinestre>(p);
     s->finestre->Avvio().Mostra();

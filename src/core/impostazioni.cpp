@@ -3,11 +3,11 @@
 #include "platform/servizi.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -19,9 +19,13 @@ const QString NomeFile = QStringLiteral("frasolino-1.INI");
 const QString NomeLeggimi = QStringLiteral("leggimi.txt");
 const QByteArray FineRiga = QByteArrayLiteral("\r\n");
 
-// Writes the whole file or nothing; a disk that fills up on the way leaves the old file.
+// Writes the whole file or nothing; a disk that fills up on the way leaves the old file. Only a
+// regular file is replaced (through a link, the file it leads to): a device, a FIFO or a folder
+// where the file should be is left as it is, and the write fails.
 bool ScriviFile(const QString& percorso, const QByteArray& byte)
 {
+    const QFileInfo presente(percorso);
+    if (presente.exists() && !presente.isFile()) return false;
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(byte) != byte.size()) return false; // the unfinished copy is thrown away
@@ -202,21 +206,6 @@ bool SalvaImpostazioni(Programma& p, QWidget* owner)
                            QDir::toNativeSeparators(percorso) + QStringLiteral("."),
                        msg::Exclamation, TitoloProgramma);
     return false;
-}
-
-void RimuoviAvanziSalvataggio(const Programma& p)
-{
-    // The new copy of the file bears the file's name followed by a dot and six letters or digits.
-    QDir cartella(CartellaImpostazioni(p));
-    const QStringList nomi = cartella.entryList({NomeFile + QStringLiteral(".??????")},
-                                                QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
-    for (const QString& nome : nomi) {
-        const QStringView coda = QStringView(nome).right(6);
-        const bool avanzo = std::all_of(coda.begin(), coda.end(), [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        });
-        if (avanzo) cartella.remove(nome);
-    }
 }
 
 void CreaCartelleImpostazioni(Programma& p)
