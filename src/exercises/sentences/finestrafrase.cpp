@@ -135,7 +135,7 @@ void FinestraFrase::CaricaFrase()
 
 bool FinestraFrase::SottintesoNominabile(const RigaFrase& riga) const
 {
-    return pronomi_ && riga.Sottinteso && PannelloPronomi::Nominato(*riga.Sottinteso);
+    return PronomiOfferti() && riga.Sottinteso && PannelloPronomi::Nominato(*riga.Sottinteso);
 }
 
 bool FinestraFrase::Completabile(const RigaFrase& riga) const

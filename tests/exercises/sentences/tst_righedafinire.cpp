@@ -37,6 +37,8 @@ private slots:
                                   {"Form15s", "il cane#0#abbaia#1#"}, {"Form2", "il gatto#0#qui#8#"}, {"Form4s", "corre#1#qui#9#"}};
         for (const auto& [f, riga] : righe) QTest::addRow("%s, %s", f, riga) << QString(f) << QByteArray(riga) + "\n" << "";
         QTest::newRow("Form7, role 11 passed over") << "Form7" << QByteArray("qui#11#\nIl gatto#0#dorme#1#\n") << "Il gatto dorme ";
+        // Level 1: no pronoun buttons to name an implied subject with.
+        QTest::newRow("Form4, [Noi] at level 1") << "Form4" << QByteArray("[Noi]#0#siamo tornati#1#da scuola#8#\n") << "";
         QTest::newRow("Form11, [Lui]") << "Form11" << QByteArray("[xyz]#0#sta#1#\n[Lui]#0#va#1#in bici#6#\n") << "va in bici ";
     }
     void righe()
