@@ -244,13 +244,15 @@ void TestRiconosci::primaParteSottintesa()
 
 void TestRiconosci::parteMoltoLunga()
 {
-    const QString lunga = "per tutto il lungo pomeriggio d'estate sotto il grande albero del giardino della nonna";
+    // Wider than the row from the left margin to the wrap limit, not wider than the window.
+    const QString lunga = "per tutto il lungo pomeriggio d'estate in giardino";
     Prova p("Form4", ("il bambino#0#legge#1#" + lunga + "#10#\r\n").toUtf8());
     FinestraRiconosci& f = *p.f;
     QCOMPARE(f.Parole.Label3.Count(), 3);
     const int limite = LimiteACapo(f.Width());
     QCOMPARE(f.Parole.Label3(2).Caption(), lunga + " ");
     QVERIFY(f.Parole.Label3(2).Width() > limite - f.Parole.Label3(0).Left()); // never cut
+    QVERIFY(f.Parole.Label3(2).Left() + f.Parole.Label3(2).Width() <= f.ScaleWidth());
     QCOMPARE(f.Parole.Label3(2).Left(), f.Parole.Label3(0).Left());
     QCOMPARE(f.Parole.Label3(2).Top(), f.Parole.Label3(1).Top() + 2 * f.Parole.Label3(2).Height());
 }
