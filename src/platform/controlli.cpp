@@ -250,18 +250,22 @@ void Etichetta::setGrigiaSeDisabilitata(bool si)
     aggiornaStile();
 }
 
+QSize Etichetta::DimensioniAutomatiche(const QString& testo, const QFont& carattere) const
+{
+    const QFontMetricsF fm(carattere);
+    const int bordi = 2 * (frameWidth() + margin());
+    // horizontalAdvance counts trailing blanks, which are part of a caption's width.
+    return {static_cast<int>(std::ceil(fm.horizontalAdvance(testo))) + bordi,
+            static_cast<int>(std::ceil(fm.height())) + bordi};
+}
+
 void Etichetta::adattaDimensioni()
 {
-    const QFontMetricsF fm(font());
-    const int bordi = 2 * (frameWidth() + margin());
     if (wordWrap()) {
         resize(width(), heightForWidth(width()));
         return;
     }
-    // horizontalAdvance counts trailing blanks, which are part of a caption's width.
-    const int w = static_cast<int>(std::ceil(fm.horizontalAdvance(text()))) + bordi;
-    const int h = static_cast<int>(std::ceil(fm.height())) + bordi;
-    resize(w, h);
+    resize(DimensioniAutomatiche(text(), font()));
 }
 
 void Etichetta::changeEvent(QEvent* e)

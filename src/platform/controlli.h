@@ -77,6 +77,9 @@ public:
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool si);
     bool WordWrap() const { return wordWrap(); }
+    // The size auto size gives this label (without word wrap) for the caption `testo` in the font
+    // `carattere`, pixels: the caption's width, trailing blanks included, and the font's height.
+    QSize DimensioniAutomatiche(const QString& testo, const QFont& carattere) const;
     void setBordo(bool fisso);
     bool Bordo() const { return bordo_; }
     // Caption alignment: 0 left, 1 right, 2 centre.
