@@ -5,14 +5,15 @@
 # Compiler and build tools; Qt 6 (widgets, printing, sounds, SVG) and the X11 keyboard
 # libraries (XKB) it is built with; Qt's own Italian texts; the free fonts that stand in
 # for Verdana, Arial and Comic Sans MS; the PDF tools the tests use to read printed pages
-# back; the X server, key presser and screen grabber of the test that holds keys.
+# back; the X server, key presser and screen grabber of the test that holds keys, and the
+# Python that finds the scan frames in its grabs.
 PACCHETTI=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   libxcb-xkb-dev libxkbcommon-dev
   fonts-dejavu-core fonts-liberation2 fonts-comic-neue
   poppler-utils
-  xvfb xdotool x11-apps
+  xvfb xdotool x11-apps python3
 )
 
 # installa_mancanti PACKAGE... : installs, with apt-get, the packages not yet installed.

@@ -6,7 +6,7 @@
 #include "core/programma.h"
 #include "app/registro.h"
 #include "platform/file.h"
-#include "platform/ripetizionetasti.h"
+#include "platform/registrotasti.h"
 #include "platform/servizi.h"
 
 #include <QApplication>
@@ -34,8 +34,6 @@ std::unique_ptr<Sessione> AvviaProgramma(Programma& p, const QString& nomeBlocco
     }
     p.MessaggioTornaMenu = QStringLiteral("Vuoi tornare al menù?");
     CreaCartelleImpostazioni(p);
-    // Without the lock another copy might be saving right now.
-    if (s->blocco->Preso()) RimuoviAvanziSalvataggio(p);
     LeggiImpostazioni(p);
     s->finestre = std::make_unique<RegistroFinestre>(p);
     s->finestre->Avvio().Mostra();
@@ -55,8 +53,9 @@ int Main(QApplication& applicazione)
 {
     // The program decides when it ends: for a moment between two windows none is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    // A held switch is one press and one release, however busy the display server is.
-    ChiediRipetizioneRilevabile();
+    // A held switch is one press and one release, however busy the display server is: the keys
+    // that are down are known to one record, for every window.
+    new RegistroTasti(applicazione);
     QTranslator traduzione;
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);

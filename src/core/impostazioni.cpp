@@ -3,12 +3,11 @@
 #include "platform/servizi.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringList>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -20,16 +19,13 @@ const QString NomeFile = QStringLiteral("frasolino-1.INI");
 const QString NomeLeggimi = QStringLiteral("leggimi.txt");
 const QByteArray FineRiga = QByteArrayLiteral("\r\n");
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves unassigned.
-constexpr std::array<char16_t, 32> Cp1252Alto = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-// Writes the whole file or nothing; a disk that fills up on the way leaves the old file.
+// Writes the whole file or nothing; a disk that fills up on the way leaves the old file. Only a
+// regular file is replaced (through a link, the file it leads to): a device, a FIFO or a folder
+// where the file should be is left as it is, and the write fails.
 bool ScriviFile(const QString& percorso, const QByteArray& byte)
 {
+    const QFileInfo presente(percorso);
+    if (presente.exists() && !presente.isFile()) return false;
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(byte) != byte.size()) return false; // the unfinished copy is thrown away
@@ -115,24 +111,6 @@ void ImpostazioniPredefinite(Programma& p)
     p.impostazioni = Impostazioni{};
 }
 
-QByteArray CodificaAnsi(const QString& testo)
-{
-    QByteArray b;
-    b.reserve(testo.size());
-    for (const QChar c : testo) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            b.append(static_cast<char>(u));
-            continue;
-        }
-        char byte = '?';
-        for (std::size_t k = 0; k < Cp1252Alto.size(); ++k)
-            if (Cp1252Alto[k] != 0 && Cp1252Alto[k] == u) byte = static_cast<char>(0x80 + k);
-        b.append(byte);
-    }
-    return b;
-}
-
 QString NumeroScritto(double valore)
 {
     if (!std::isfinite(valore)) valore = 0;
@@ -156,7 +134,7 @@ QByteArray TestoImpostazioni(const Impostazioni& v)
         NumeroScritto(v.ColoreScansione),
     };
     QByteArray b;
-    for (const QString& r : righe) b += CodificaAnsi(r) + FineRiga;
+    for (const QString& r : righe) b += file::CodificaAnsi(r) + FineRiga;
     return b;
 }
 
@@ -193,7 +171,7 @@ QByteArray TestoLeggimi()
         QStringLiteral("Non cancellare questo file."),
     };
     QByteArray b;
-    for (const QString& r : righe) b += CodificaAnsi(r) + FineRiga;
+    for (const QString& r : righe) b += file::CodificaAnsi(r) + FineRiga;
     return b;
 }
 
@@ -228,21 +206,6 @@ bool SalvaImpostazioni(Programma& p, QWidget* owner)
                            QDir::toNativeSeparators(percorso) + QStringLiteral("."),
                        msg::Exclamation, TitoloProgramma);
     return false;
-}
-
-void RimuoviAvanziSalvataggio(const Programma& p)
-{
-    // The new copy of the file bears the file's name followed by a dot and six letters or digits.
-    QDir cartella(CartellaImpostazioni(p));
-    const QStringList nomi = cartella.entryList({NomeFile + QStringLiteral(".??????")},
-                                                QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
-    for (const QString& nome : nomi) {
-        const QStringView coda = QStringView(nome).right(6);
-        const bool avanzo = std::all_of(coda.begin(), coda.end(), [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        });
-        if (avanzo) cartella.remove(nome);
-    }
 }
 
 void CreaCartelleImpostazioni(Programma& p)

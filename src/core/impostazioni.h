@@ -38,10 +38,6 @@ void LeggiImpostazioni(Programma& p);
 // the settings stay in memory.
 bool SalvaImpostazioni(Programma& p, QWidget* owner = nullptr);
 
-// Removes what a save cut short (the program killed while the new copy took the file's place)
-// left beside the settings file. Only for the one copy of the program that runs.
-void RimuoviAvanziSalvataggio(const Programma& p);
-
 // Creates the settings root and the program's subfolder where missing. A folder that cannot be
 // created is passed over in silence: the program then runs with the settings in memory.
 void CreaCartelleImpostazioni(Programma& p);
@@ -51,9 +47,6 @@ void CreaCartelleImpostazioni(Programma& p);
 bool CreaCartella(Programma& p, const QString& percorso);
 
 // --- The file formats, without touching the disk ---
-
-// Windows-1252 bytes of a text; a character the code page lacks becomes '?'.
-QByteArray CodificaAnsi(const QString& testo);
 
 // A number as the settings file writes it: sign place (blank or '-'), digits, one blank. A double
 // with no fractional part has no decimal point; one with a fraction is written as the shortest

@@ -259,7 +259,7 @@ void FinestraEsercizio::MostraCopertura(QWidget* copertura, QWidget* fuoco)
 {
     if (!copertura) return;
     togliDallElenco(copertura);
-    coperture_.push_back({copertura, fuoco ? fuoco : copertura});
+    coperture_.push_back({copertura, fuoco ? fuoco : copertura, copertura->window()->focusWidget()});
     copertura->show();
     MettiNelloStrato(copertura, Strato::Copertura);
     if (c_.Scansione) c_.Scansione->Sospendi(true);
@@ -269,7 +269,13 @@ void FinestraEsercizio::MostraCopertura(QWidget* copertura, QWidget* fuoco)
 void FinestraEsercizio::TogliCopertura(QWidget* copertura)
 {
     if (!copertura) return;
+    // Hiding what has the focus moves it on to whatever comes next: the cover decides instead.
+    const QWidget* aveva = copertura->window()->focusWidget();
+    const bool conLaCopertura = aveva && (aveva == copertura || copertura->isAncestorOf(aveva));
     copertura->hide();
+    QPointer<QWidget> prima;
+    for (const Copertura& c : coperture_)
+        if (c.widget == copertura) prima = c.precedente;
     if (!togliDallElenco(copertura)) return;
     for (auto it = coperture_.rbegin(); it != coperture_.rend(); ++it) {
         if (it->widget->isVisible() && it->fuoco) {
@@ -277,7 +283,18 @@ void FinestraEsercizio::TogliCopertura(QWidget* copertura)
             return;
         }
     }
-    if (c_.Scansione) c_.Scansione->Sospendi(false);
+    // The keys go back to the exercise, in every mode: to the scan's holder, else to what had them
+    // before the cover, else to the window itself. A hidden control never keeps them.
+    if (c_.Scansione) {
+        c_.Scansione->Sospendi(false);
+        if (c_.Scansione->pilota().CasellaDelModo()) return;
+    }
+    const QWidget* ora = copertura->window()->focusWidget();
+    if (!conLaCopertura && !(ora && (ora == copertura || copertura->isAncestorOf(ora)))) return;
+    if (prima && prima->isVisible() && prima->isEnabled() && prima != copertura && !copertura->isAncestorOf(prima))
+        prima->setFocus(Qt::OtherFocusReason);
+    else if (QWidget* area = client())
+        area->setFocus(Qt::OtherFocusReason);
 }
 
 bool FinestraEsercizio::togliDallElenco(QWidget* copertura)

@@ -143,6 +143,7 @@ private:
     struct Copertura {
         QPointer<QWidget> widget;
         QPointer<QWidget> fuoco;
+        QPointer<QWidget> precedente; // what had the keys before it was shown
     };
     // The covers shown, the last one in front.
     std::vector<Copertura> coperture_;

@@ -72,12 +72,19 @@ void PilotaScansione::PassoIndietro()
                                     [this](int i) { return elementi_.Sceglibile(i); }));
 }
 
-// True while the holder that reports the key down is reporting the repeat of a key already down
-// (which went down here or in the window that opened this one).
+// What the program's record of the keys says of the key the reporting holder reports: its press
+// repeats a key already down (here, or in the window that opened this one); its release follows a
+// press made on this holder. Each key is its own: two switches held overlapping are two presses.
 bool PilotaScansione::ripetuto() const
 {
     const auto* casella = qobject_cast<const CasellaFuoco*>(sender());
     return casella && casella->Ripetuto();
+}
+
+bool PilotaScansione::premutoQui() const
+{
+    const auto* casella = qobject_cast<const CasellaFuoco*>(sender());
+    return casella && casella->PremutoQui();
 }
 
 // The select key. In the finished state it starts the next item. Nothing of the driver is touched
@@ -137,15 +144,12 @@ void PilotaScansione::manuale(int codice)
 
 void PilotaScansione::PictureScansioneManuale_KeyDown(int codice, int /*maiuscole*/)
 {
-    if (!ripetuto()) giuManuale_ = codice;
     if (!regole_.ManualeAlRilascio) manuale(codice);
 }
 
 void PilotaScansione::PictureScansioneManuale_KeyUp(int codice, int /*maiuscole*/)
 {
-    const bool premutoQui = codice == giuManuale_;
-    giuManuale_ = 0;
-    if (regole_.ManualeAlRilascio && premutoQui) manuale(codice);
+    if (regole_.ManualeAlRilascio && premutoQui()) manuale(codice);
 }
 
 void PilotaScansione::PictureScansioneAutomatica_KeyPress(int /*carattere*/)
@@ -153,9 +157,8 @@ void PilotaScansione::PictureScansioneAutomatica_KeyPress(int /*carattere*/)
     if (!regole_.PausaSuOgniTasto && timer_) timer_->setEnabled(false);
 }
 
-void PilotaScansione::PictureScansioneAutomatica_KeyDown(int codice, int /*maiuscole*/)
+void PilotaScansione::PictureScansioneAutomatica_KeyDown(int /*codice*/, int /*maiuscole*/)
 {
-    if (!ripetuto()) giuAutomatica_ = codice;
     if (regole_.PausaSuOgniTasto && timer_) timer_->setEnabled(false);
 }
 
@@ -165,9 +168,7 @@ void PilotaScansione::PictureScansioneAutomatica_KeyDown(int codice, int /*maius
 void PilotaScansione::PictureScansioneAutomatica_KeyUp(int codice, int /*maiuscole*/)
 {
     if (timer_ && CasellaDelModo()) timer_->setEnabled(true);
-    const bool premutoQui = codice == giuAutomatica_;
-    giuAutomatica_ = 0;
-    if (codice != tasti::Spazio || !premutoQui) return;
+    if (codice != tasti::Spazio || !premutoQui()) return;
     if (regole_.RilascioSelezionaSoloInAutomatica && modo() != ModoScansioneAutomatica) return;
     seleziona();
 }

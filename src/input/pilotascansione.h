@@ -76,6 +76,7 @@ private:
     void manuale(int codice);
     void seleziona();
     bool ripetuto() const;
+    bool premutoQui() const;
 
     const Programma& programma_;
     ElementiScansione& elementi_;
@@ -85,9 +86,4 @@ private:
     QPointer<Temporizzatore> timer_;
     RegoleScansione regole_;
     bool sospeso_ = false;
-    // The key that last went down on the manual and on the automatic holder: a release acts only
-    // when its key went down there, not when it went down in the window that opened this one and
-    // only its repeats reached this one.
-    int giuManuale_ = 0;
-    int giuAutomatica_ = 0;
 };

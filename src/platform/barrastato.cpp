@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 constexpr int Margine = 2; // pixels between a panel's edge and its content
@@ -29,7 +30,7 @@ QRect Interno(const QRect& pannello)
 // A picture fitted to the height of the room given, keeping its proportions.
 QSize ImmagineAdattata(const QPixmap& immagine, const QSize& spazio)
 {
-    if (immagine.isNull() || spazio.height() <= 0) return {};
+    if (immagine.isNull() || spazio.width() <= 0 || spazio.height() <= 0) return {};
     return immagine.size().scaled(spazio, Qt::KeepAspectRatio);
 }
 } // namespace
@@ -121,41 +122,57 @@ void BarraStato::setScala(double sx, double sy)
     Aggancia();
 }
 
+int BarraStato::larghezzaTesto(const Pannello& p) const
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(p.Text)));
+}
+
 int BarraStato::larghezzaNecessaria(const Pannello& p) const
 {
     const int alto = std::max(0, height() - PrimaDelContenuto - DopoIlContenuto);
     const QSize immagine = ImmagineAdattata(p.Picture, QSize(QWIDGETSIZE_MAX, alto));
-    const int testo = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(p.Text)));
-    return PrimaDelContenuto + (immagine.isEmpty() ? 0 : immagine.width() + Margine) + testo + DopoIlContenuto;
+    return PrimaDelContenuto + (immagine.isEmpty() ? 0 : immagine.width() + Margine) + larghezzaTesto(p) + DopoIlContenuto;
 }
 
 QRect BarraStato::RettangoloPannello(int pannello) const
 {
     if (pannello < 1 || pannello > NumeroPannelli() || !pannelli_[static_cast<size_t>(pannello - 1)].Visible)
         return {};
-    // Each shown panel's width at the present scale, and what it can give up on a narrow bar.
-    std::vector<int> larghezze(pannelli_.size(), 0), cedibili(pannelli_.size(), 0);
-    int totale = 0, cedibile = 0, ultimoVisibile = 0;
-    for (size_t i = 0; i < pannelli_.size(); ++i) {
+    // Each shown panel's width at the present scale, what its picture and text need, what its text
+    // alone needs.
+    const size_t n = pannelli_.size();
+    std::vector<int> larghezze(n, 0), necessarie(n, 0), soloTesto(n, 0), nulla(n, 0);
+    int ultimoVisibile = 0;
+    for (size_t i = 0; i < n; ++i) {
         const Pannello& p = pannelli_[i];
         if (!p.Visible) continue;
         larghezze[i] = static_cast<int>(std::lround(twips::aPixel(std::max(p.Width, p.MinWidth)) * sx_));
-        cedibili[i] = std::max(0, larghezze[i] - larghezzaNecessaria(p));
-        totale += larghezze[i];
-        cedibile += cedibili[i];
+        necessarie[i] = std::min(larghezze[i], larghezzaNecessaria(p));
+        soloTesto[i] = std::min(necessarie[i], PrimaDelContenuto + larghezzaTesto(p) + DopoIlContenuto);
         ultimoVisibile = static_cast<int>(i) + 1;
     }
-    const int eccesso = std::min(cedibile, totale - width());
+    // On a bar too narrow for them, the panels give up room in turn, each time in proportion to what
+    // each can give: what lies beyond their pictures and texts, then their pictures' room, and only
+    // on a bar too narrow for the texts, their texts' room too.
+    for (const std::vector<int>* fino : {&necessarie, &soloTesto, &nulla}) {
+        const int troppo = std::accumulate(larghezze.begin(), larghezze.end(), 0) - width();
+        if (troppo <= 0) break;
+        int cedibile = 0;
+        for (size_t i = 0; i < n; ++i) cedibile += larghezze[i] - (*fino)[i];
+        if (cedibile <= 0) continue;
+        const int eccesso = std::min(cedibile, troppo);
+        for (size_t i = 0; i < n; ++i) {
+            const int cedibili = larghezze[i] - (*fino)[i];
+            // Rounded up, so that the panels together fit the bar.
+            const long long parte = (static_cast<long long>(eccesso) * cedibili + cedibile - 1) / cedibile;
+            larghezze[i] -= static_cast<int>(std::min<long long>(cedibili, parte));
+        }
+    }
     int x = 0;
     for (int i = 1; i <= NumeroPannelli(); ++i) {
         const size_t k = static_cast<size_t>(i - 1);
         if (!pannelli_[k].Visible) continue;
         int w = larghezze[k];
-        if (eccesso > 0 && cedibili[k] > 0) {
-            // Rounded up, so that the panels together fit the bar.
-            const long long parte = (static_cast<long long>(eccesso) * cedibili[k] + cedibile - 1) / cedibile;
-            w -= static_cast<int>(std::min<long long>(cedibili[k], parte));
-        }
         // The last shown panel takes whatever room is left at the end of the bar.
         if (i == ultimoVisibile && x + w < width()) w = width() - x;
         if (i == pannello) return QRect(x, 0, w, height());
@@ -168,7 +185,9 @@ QRect BarraStato::RettangoloImmagine(int pannello) const
 {
     const QRect interno = Interno(RettangoloPannello(pannello));
     if (interno.isEmpty()) return {};
-    const QSize dim = ImmagineAdattata(Panel(pannello).Picture, interno.size());
+    // The picture has what the text leaves it.
+    const int accanto = interno.width() - larghezzaTesto(Panel(pannello)) - Margine;
+    const QSize dim = ImmagineAdattata(Panel(pannello).Picture, QSize(accanto, interno.height()));
     if (dim.isEmpty()) return {};
     return QRect(interno.left(), interno.top() + (interno.height() - dim.height()) / 2, dim.width(), dim.height());
 }

@@ -8,6 +8,8 @@
 // scales them with the rest of its controls. A panel gets its width (at least its minimum) while
 // the bar has room; on a bar too narrow for all of them, each shown panel gives up part of what it
 // has beyond what its picture and text need, in proportion, so that every panel still reads whole.
+// On a bar too narrow for that, the pictures shrink, and the texts are cut only where the bar
+// cannot hold them either: the shown panels always share the bar from end to end, each one on it.
 #include "colore.h"
 
 #include <QPixmap>
@@ -68,8 +70,9 @@ protected:
 
 private:
     Pannello& rif(int pannello);
-    // The room a panel's picture and text need, pixels.
+    // The room a panel's picture and text need, pixels; the width of its text alone.
     int larghezzaNecessaria(const Pannello& p) const;
+    int larghezzaTesto(const Pannello& p) const;
     Pannello fuoriCampo_;
     std::vector<Pannello> pannelli_;
     int altezza_ = 495;

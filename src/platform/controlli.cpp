@@ -1,7 +1,7 @@
 #include "controlli.h"
 
 #include "contorno.h"
-#include "ripetizionetasti.h"
+#include "registrotasti.h"
 #include "strati.h"
 #include "twips.h"
 
@@ -17,8 +17,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSet>
-#include <QWindow>
 
 #include <cmath>
 
@@ -247,18 +245,22 @@ void Etichetta::setGrigiaSeDisabilitata(bool si)
     aggiornaStile();
 }
 
+QSize Etichetta::DimensioniAutomatiche(const QString& testo, const QFont& carattere) const
+{
+    const QFontMetricsF fm(carattere);
+    const int bordi = 2 * (frameWidth() + margin());
+    // horizontalAdvance counts trailing blanks, which are part of a caption's width.
+    return {static_cast<int>(std::ceil(fm.horizontalAdvance(testo))) + bordi,
+            static_cast<int>(std::ceil(fm.height())) + bordi};
+}
+
 void Etichetta::adattaDimensioni()
 {
-    const QFontMetricsF fm(font());
-    const int bordi = 2 * (frameWidth() + margin());
     if (wordWrap()) {
         resize(width(), heightForWidth(width()));
         return;
     }
-    // horizontalAdvance counts trailing blanks, which are part of a caption's width.
-    const int w = static_cast<int>(std::ceil(fm.horizontalAdvance(text()))) + bordi;
-    const int h = static_cast<int>(std::ceil(fm.height())) + bordi;
-    resize(w, h);
+    resize(DimensioniAutomatiche(text(), font()));
 }
 
 void Etichetta::changeEvent(QEvent* e)
@@ -320,6 +322,8 @@ void Etichetta::mousePressEvent(QMouseEvent* e)
         drag->setHotSpot(e->position().toPoint());
     }
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    // The drag held the keys: a key let go meanwhile was seen by nobody.
+    if (RegistroTasti* tasti = RegistroTasti::Installato()) tasti->Verifica();
     // The drop may have removed this label; nothing more to do here either way.
     Q_UNUSED(io);
 }
@@ -375,72 +379,6 @@ void Etichetta::dropEvent(QDropEvent* e)
 }
 
 // ---------------------------------------------------------------------------------------------
-// The keys that are down
-
-namespace {
-
-// Whether the key press being delivered is the repeat of a key already down; set by the record
-// below just before the press reaches its widget.
-bool pressioneRipetuta = false;
-
-// The keys that are down, for the whole program. Every key event passes here before it reaches its
-// widget, wherever the focus is: a key pressed in one window and released in another (the select
-// key that opens a window, a message box closed by Enter) is recorded down and up all the same, so
-// that no key stays down in the record once it is up. A release that reaches no window of the
-// program (the window that had the keys has closed, or another program has them) is made up for
-// whenever the keys move to another window: the keys the display server no longer holds down leave
-// the record. A press of a key already down is the keyboard's repeat whether or not the platform
-// says so: the focus holders report it as a repeat, and the command buttons, which act on a key
-// going down, never see it. A release of a key that is not down (its press went to another
-// program) reaches neither.
-class TastiGiu : public QObject {
-public:
-    using QObject::QObject;
-
-    void Verifica()
-    {
-        if (const auto server = TastiGiuSulServer())
-            giu_.removeIf([&](qint64 t) { return t < 0 && -t < qint64(server->size()) && !(*server)[std::size_t(-t)]; });
-    }
-
-protected:
-    bool eventFilter(QObject* destinatario, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
-        // The window's own pass of the event: the widget's pass follows.
-        if (!destinatario->isWidgetType()) return false;
-        const auto* k = static_cast<const QKeyEvent*>(e);
-        // The physical key where the platform names it; the key's meaning where it does not.
-        const qint64 tasto = k->nativeScanCode() ? -qint64(k->nativeScanCode()) : qint64(k->key());
-        const bool unaVolta = qobject_cast<CasellaFuoco*>(destinatario) || qobject_cast<Bottone*>(destinatario);
-        if (e->type() == QEvent::KeyPress) {
-            const bool ripetuto = k->isAutoRepeat() || giu_.contains(tasto);
-            giu_.insert(tasto);
-            pressioneRipetuta = ripetuto;
-            return ripetuto && qobject_cast<Bottone*>(destinatario);
-        }
-        // The release of a release-and-press pair of the auto-repeat leaves the key down.
-        if (k->isAutoRepeat()) return unaVolta;
-        return !giu_.remove(tasto) && unaVolta;
-    }
-
-private:
-    QSet<qint64> giu_;
-};
-
-// The record starts with the first control that uses it and lasts as long as the application.
-void SeguiITasti()
-{
-    static QPointer<TastiGiu> tasti;
-    if (tasti || !qApp) return;
-    tasti = new TastiGiu(qApp);
-    qApp->installEventFilter(tasti);
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, tasti, &TastiGiu::Verifica);
-}
-
-} // namespace
-
-// ---------------------------------------------------------------------------------------------
 // Bottone
 
 Bottone::Bottone(QWidget* parent) : ControlloTwips<QPushButton>(parent), testo_(new QLabel(this))
@@ -448,7 +386,6 @@ Bottone::Bottone(QWidget* parent) : ControlloTwips<QPushButton>(parent), testo_(
     testo_->setAlignment(Qt::AlignCenter);
     testo_->setWordWrap(true);
     testo_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SeguiITasti();
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &Bottone::Click);
@@ -660,7 +597,6 @@ void Forma::paintEvent(QPaintEvent*)
 
 CasellaFuoco::CasellaFuoco(QWidget* parent) : ControlloTwips<QWidget>(parent)
 {
-    SeguiITasti();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
@@ -735,7 +671,8 @@ void CasellaFuoco::keyPressEvent(QKeyEvent* e)
     // that are down tells a repeat from a new press.
     QPointer<CasellaFuoco> io(this);
     const QString testo = e->text();
-    ripetuto_ = pressioneRipetuta;
+    const RegistroTasti* tasti = RegistroTasti::Installato();
+    ripetuto_ = tasti ? tasti->Ripetuto(*e) : e->isAutoRepeat();
     emit KeyDown(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
     if (!io) return;
     if (!testo.isEmpty()) emit KeyPress(testo.at(0).unicode());
@@ -745,5 +682,9 @@ void CasellaFuoco::keyPressEvent(QKeyEvent* e)
 void CasellaFuoco::keyReleaseEvent(QKeyEvent* e)
 {
     e->accept();
+    QPointer<CasellaFuoco> io(this);
+    const RegistroTasti* tasti = RegistroTasti::Installato();
+    premutoQui_ = tasti ? tasti->PremutoSu(*e, this) : !e->isAutoRepeat();
     emit KeyUp(CodiceTasto(e->key()), Maiuscole(e->modifiers()));
+    if (io) premutoQui_ = false;
 }

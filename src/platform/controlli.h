@@ -77,6 +77,9 @@ public:
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool si);
     bool WordWrap() const { return wordWrap(); }
+    // The size auto size gives this label (without word wrap) for the caption `testo` in the font
+    // `carattere`, pixels: the caption's width, trailing blanks included, and the font's height.
+    QSize DimensioniAutomatiche(const QString& testo, const QFont& carattere) const;
     void setBordo(bool fisso);
     bool Bordo() const { return bordo_; }
     // Caption alignment: 0 left, 1 right, 2 centre.
@@ -157,7 +160,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
-    // Enter presses the button that has the focus, as Space does; a held Enter presses it once.
+    // Enter presses the button that has the focus, as Space does (a held key is one press: its
+    // repeats never reach a button).
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -292,9 +296,9 @@ constexpr int Giu = 40;
 // Backspace; other keys are reported with code 0) and the shift state (1 Shift, 2 Ctrl, 4 Alt),
 // KeyPress with the character code of keys that type a character. A held key repeats as the
 // keyboard repeats it: every repeat is a KeyDown (and a KeyPress for a character key), marked as a
-// repeat, and the key gives one KeyUp, at its real release, however the platform repeats it: the
-// program keeps its own record of the keys that are down, in every window, so that a press of a
-// key already down is a repeat, and a release is reported only for a key the record holds.
+// repeat, and the key gives one KeyUp, at its real release, however the platform repeats it. The
+// program's record of the keys that are down (RegistroTasti) tells a repeat from a new press and
+// where a released key went down.
 class CasellaFuoco : public ControlloTwips<QWidget> {
     Q_OBJECT
 public:
@@ -306,6 +310,9 @@ public:
     // True while the KeyDown or KeyPress being reported repeats a key already down (a step may
     // repeat; a selection must not).
     bool Ripetuto() const { return ripetuto_; }
+    // True while the KeyUp being reported is the release of a key that went down on this holder,
+    // not in another window or holder (a release that acts must follow a press made here).
+    bool PremutoQui() const { return premutoQui_; }
     bool HaFuoco() const { return hasFocus(); }
 
     static int CodiceTasto(int tastoQt);
@@ -323,4 +330,5 @@ protected:
 
 private:
     bool ripetuto_ = false;
+    bool premutoQui_ = false;
 };

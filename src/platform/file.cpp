@@ -71,7 +71,8 @@ bool Utf8Valido(const QByteArray& b)
     return true;
 }
 
-// Windows-1252 bytes 0x80..0x9F; the five unassigned bytes map to the C1 control of the same value.
+// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves unassigned stand for the C1
+// control of the same value, so that every byte reads as one character and writes back as itself.
 constexpr std::array<char16_t, 32> Cp1252Alto = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -131,6 +132,22 @@ QString Decodifica(const QByteArray& byte)
             s.append(QChar(static_cast<char16_t>(c)));
     }
     return s;
+}
+
+QByteArray CodificaAnsi(const QString& testo)
+{
+    QByteArray b;
+    b.reserve(testo.size());
+    for (const QChar c : testo) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            b.append(static_cast<char>(u));
+            continue;
+        }
+        const auto k = std::find(Cp1252Alto.begin(), Cp1252Alto.end(), u) - Cp1252Alto.begin();
+        b.append(k < std::ssize(Cp1252Alto) ? static_cast<char>(0x80 + k) : '?');
+    }
+    return b;
 }
 
 QStringList Righe(const QString& testo)

@@ -1,6 +1,6 @@
 #pragma once
-// Files and folders: existence tests, text decoding, the program's folder and the settings root,
-// and a single-instance lock.
+// Files and folders: existence tests, text decoding and encoding, the program's folder and the
+// settings root, and a single-instance lock.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,6 +20,9 @@ bool EsisteCartella(const QString& percorso);
 // Text bytes as UTF-16 when they begin with its byte-order mark (either order), else as UTF-8 when
 // they are valid UTF-8, else as Windows-1252.
 QString Decodifica(const QByteArray& byte);
+// Windows-1252 bytes of a text, by the table Decodifica reads such bytes with; a character the
+// code page lacks becomes '?'.
+QByteArray CodificaAnsi(const QString& testo);
 // Lines of a text; a line ends at CR LF, CR or LF. A line end at the very end of the text ends
 // the last line (it does not start an empty one).
 QStringList Righe(const QString& testo);

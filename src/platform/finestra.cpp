@@ -1,5 +1,6 @@
 #include "finestra.h"
 
+#include "barrastato.h"
 #include "twips.h"
 #include "vocemenu.h"
 
@@ -202,6 +203,21 @@ int Finestra::ScaleHeight() const
 {
     if (!widget_) return clientProgetto_.height();
     return twips::daPixel(client()->height());
+}
+
+int Finestra::LarghezzaProgetto() const
+{
+    return clientProgetto_.width() + Width() - ScaleWidth();
+}
+
+QRect Finestra::RettangoloProgetto(const QWidget& controllo) const
+{
+    // The status bar docks itself along the bottom edge, whatever the size.
+    if (const auto* barra = qobject_cast<const BarraStato*>(&controllo))
+        return {0, clientProgetto_.height() - barra->Height(), clientProgetto_.width(), barra->Height()};
+    const QRectF r = EssResizer1.AllaRegistrazione(controllo.geometry());
+    const auto tw = [](double px) { return static_cast<int>(std::lround(px * twips::PerPixel)); };
+    return {tw(r.left()), tw(r.top()), tw(r.width()), tw(r.height())};
 }
 
 void Finestra::setDimensioniEsterne(int larghezza, int altezza)

@@ -46,6 +46,10 @@ public:
     int ScaleWidth() const;
     int ScaleHeight() const;
     void setDimensioniEsterne(int larghezza, int altezza);
+    // Outer width at the design size, twips: the design client width and the frame around it.
+    int LarghezzaProgetto() const;
+    // Where a control of the client area stands at the design size, twips.
+    QRect RettangoloProgetto(const QWidget& controllo) const;
 
     Colore BackColor() const { return sfondo_; }
     void setBackColor(Colore c);

@@ -69,6 +69,11 @@ double Ridimensionatore::ScalaY() const
     return static_cast<double>(client_->height()) / dimensioni_.height();
 }
 
+QRectF Ridimensionatore::AllaRegistrazione(const QRect& r) const
+{
+    return {r.left() / sxApplicata_, r.top() / syApplicata_, r.width() / sxApplicata_, r.height() / syApplicata_};
+}
+
 QFont CarattereInScala(QFont f, double scala)
 {
     if (f.pointSizeF() > 0)
@@ -98,10 +103,7 @@ void Ridimensionatore::ApplyLayout()
         if (nota) continue;
         const QRect g = Geometria(w);
         const QFont f = w->font();
-        voci_.push_back({w,
-                         QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
-                                g.height() / syApplicata_),
-                         CarattereInScala(f, 1.0 / sfPrima), g, f});
+        voci_.push_back({w, AllaRegistrazione(g), CarattereInScala(f, 1.0 / sfPrima), g, f});
     }
     for (Voce& v : voci_) {
         if (!v.w) continue; // destroyed since the record
@@ -111,9 +113,7 @@ void Ridimensionatore::ApplyLayout()
             v.font = CarattereInScala(ora, 1.0 / sfPrima);
         }
         if (Geometria(v.w) != v.applicata) {
-            const QRect g = Geometria(v.w);
-            v.geometria = QRectF(g.left() / sxApplicata_, g.top() / syApplicata_, g.width() / sxApplicata_,
-                                 g.height() / syApplicata_);
+            v.geometria = AllaRegistrazione(Geometria(v.w));
         }
         const QFont f = CarattereInScala(v.font, sf);
         if (f != v.w->font()) v.w->setFont(f);

@@ -28,6 +28,8 @@ public:
     // The scale in use (present client size over recorded size), 1 before any record.
     double ScalaX() const;
     double ScalaY() const;
+    // A rectangle of the layout last applied (pixels) taken back to the recorded client size.
+    QRectF AllaRegistrazione(const QRect& r) const;
 
 private:
     // A control's layout at the recorded client size. When the program moves a control or changes

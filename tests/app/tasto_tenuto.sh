@@ -1,48 +1,128 @@
 #!/usr/bin/env bash
-# A held key is one select on a busy X display: the program on its own Xvfb, every core in a busy
-# loop, the screen grabbed over and over. Manual scanning: Enter held in the menu opens "abbina
-# soggetto / predicato" and selects nothing there, Enter held in the window selects once. Automatic
-# scanning: Space held in the window selects once. The grid, printed to a PDF file, has one row.
+# One press is one action on a busy X display: the program on its own Xvfb, every core in a busy
+# loop and the screen grabbed over and over while the keys go down. Each case starts the program
+# afresh in one input mode; "grid" is its window's grid of results, printed to a PDF file.
+#   menu_abbina  manual scanning: Enter held in the menu opens "abbina soggetto / predicato" and
+#                selects nothing there; Enter held in the window selects once: one grid row.
+#   spazio       automatic scanning: Space held in the window selects once: one grid row.
+#   esci         manual scanning: Enter held on the menu's "Esci" leaves its question open and the
+#                program running; one tap of Escape answers No and the menu is back.
+#   pannello     arrows: Enter held on "numero coppie" leaves the panel open. Left then makes it 8
+#                rows, Enter closes it and Enter judges a box: one grid row, of an 8-row exercise.
+#   sovrapposti  manual scanning: Space down, Enter down, Space up, Enter up in the window make one
+#                step and one judged answer: one grid row, and the frame over the boxes one row
+#                below the frame over the subjects (on the same row before).
+#   chiuso       mouse: after the panel's "Chiudi", Left x6 and Enter leave the 9-row exercise as it
+#                was: a subject dropped on a box gives one grid row, of 9 rows.
 # Usage: tasto_tenuto.sh PROGRAM
 set -euo pipefail
-programma=$1 cartella=$(mktemp -d) titolo=$'Frasolino - 1\302\260' processi=() carico=()
-trap 'kill "${carico[@]}" "${processi[@]}" 2>/dev/null; wait; rm -rf "$cartella"' EXIT
+programma=$1 cartella=$(mktemp -d) titolo=$'Frasolino - 1\302\260' processi=() fallite=() pid='' carico=()
+trap 'kill "${processi[@]}" 2>/dev/null; wait; rm -rf "$cartella"' EXIT
 
 aspetta() { for _ in {1..300}; do "$@" && return; sleep 0.1; done; echo "Timed out: $*" >&2; return 1; }
 fuoco() { xdotool getwindowfocus 2>/dev/null || true; }
 titolo() { [[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" == $1 ]]; }
 scatola() { [[ "$(fuoco)" != "$1" ]] && titolo "$titolo"; } # a message box, not window $1, has the keys
-finestre() { (($(xdotool search --onlyvisible --pid "$1" | wc -l) >= $2)); }
+finestre() { (($(xdotool search --onlyvisible --pid "$pid" | wc -l) == $1)); }
 tieni() { xdotool keydown "$1"; sleep 2; xdotool keyup "$1"; }
+vero() { "${@:2}" || { echo "  $1"; return 1; }; } # vero MESSAGE CHECK...: MESSAGE when CHECK fails
+vivo() { kill -0 "$pid" 2>/dev/null; }
 
-prova() { # prova MODE KEY
-  local casa=$cartella/$1 pid finestra righe
+avvia() { # avvia MODE: the program on its menu, in a home of its own
+  casa=$(mktemp -d -p "$cartella")
   mkdir -p "$casa/ImpostazioniProgrammiVelmora/frasolino"; mkdir -m 700 "$casa/run"
   # Sounds off, the system pointer, the mode, a scan step every 15 s, red.
   printf 'False\r\nTrue\r\n%s\r\n60\r\n255\r\n' "$1" >"$casa/ImpostazioniProgrammiVelmora/frasolino/frasolino-1.INI"
   XDG_CONFIG_HOME=$casa XDG_RUNTIME_DIR=$casa/run HOME=$casa "$programma" &
-  pid=$!; processi+=("$pid")
+  pid=$!
   aspetta titolo "$titolo"; xdotool key Return # "Avvio"
   aspetta titolo '*Men*'
+}
+carica() {
   for _ in $(seq "$(nproc)"); do timeout 60 bash -c 'while :; do :; done' & carico+=($!); done
   timeout 60 bash -c 'while :; do xwd -root -silent >/dev/null 2>&1; done' & carico+=($!)
-  if (($1 == 1)); then
-    xdotool key space; tieni Return # one step to "abbina", then Enter held opens it
-  else
-    xdotool mousemove --window "$(fuoco)" 40 95 click 1
-  fi
-  aspetta titolo '*abbina*'; tieni "$2"; sleep 1
-  kill "${carico[@]}" 2>/dev/null || true; wait "${carico[@]}" || true; carico=()
-  # Utilità > esercizi eseguiti > stampa; "Avvio la stampa?" Sì, "Sto stampando", the file's notice.
-  finestra=$(fuoco)
-  xdotool mousemove --window "$finestra" 14 8 click 1; aspetta finestre "$pid" 2
-  xdotool key Down Down Right; aspetta finestre "$pid" 3
+}
+scarica() { sleep 1; kill "${carico[@]}" 2>/dev/null || true; wait "${carico[@]}" || true; carico=(); }
+utilita() { xdotool mousemove --window "$(fuoco)" 14 8 click 1; aspetta finestre 2; }
+righe() { # the grid's rows, "Utilità > esercizi eseguiti > stampa" to a PDF file
+  local finestra
+  finestra=$(fuoco); utilita
+  xdotool key Down Down Right; aspetta finestre 3
   xdotool key Down Return
+  # "Avvio la stampa?" Sì, "Sto stampando", the file's notice.
   for _ in 1 2 3; do aspetta scatola "$finestra"; finestra=$(fuoco); xdotool key Return; done
-  righe=$(pdftotext -layout "$casa"/Documents/*.pdf - | grep -cE '^[0-9]+ ' || true)
-  kill "$pid"; wait "$pid" || true
-  echo "Mode $1, $2 held: $righe result rows"
-  ((righe == 1))
+  pdftotext -layout "$casa"/Documents/*.pdf - | grep -E '^[0-9]+ ' || true
+}
+uno() { # uno ROWS [N]: one grid row, of an exercise of N rows (its second column)
+  echo "${1:-none}" | sed 's/^/  grid: /'
+  vero "Not one grid row" test "$(echo -n "$1" | grep -c .)" -eq 1
+  [[ -z ${2-} ]] || vero "Not a row of a $2-row exercise" test "$(echo "$1" | awk '{print $2}')" = "$2"
+}
+cornici() { # the tops of the scan-coloured frames over the subjects and over the boxes, pixels
+  xwd -id "$1" -silent | python3 -c '
+import struct, sys
+d = sys.stdin.buffer.read(); h = struct.unpack(">25I", d[:100])
+w, a, riga, n, p = h[4], h[5], h[12], h[11] // 8, d[h[0] + 12 * h[19]:]
+rosse = [(x, y) for y in range(a) for x in range(w) if p[y * riga + n * x:y * riga + n * x + 3] == b"\0\0\xff"]
+print(min(y for x, y in rosse if x < w // 3), min(y for x, y in rosse if x > w // 2))'
+}
+
+menu_abbina() {
+  avvia 1; carica
+  xdotool key space; tieni Return # one step to "abbina", then Enter held opens it
+  aspetta titolo '*abbina*'; tieni Return; scarica
+  uno "$(righe)"
+}
+spazio() {
+  avvia 2; xdotool mousemove --window "$(fuoco)" 40 95 click 1
+  aspetta titolo '*abbina*'; carica; tieni space; scarica
+  uno "$(righe)"
+}
+esci() {
+  local menu passi=()
+  avvia 1; menu=$(fuoco)
+  for _ in {1..22}; do passi+=(space); done
+  xdotool key --delay 20 "${passi[@]}" # to "Esci", the last of 23 entries
+  carica; tieni Return; scarica
+  vero "The program quit" vivo
+  vero "No question open" scatola "$menu"
+  xdotool key Escape; aspetta finestre 1 # No: the menu alone
+  vero "The program quit on No" vivo
+}
+pannello() {
+  avvia 3; xdotool key Down Return; aspetta titolo '*abbina*'
+  utilita; xdotool key Down # "numero coppie"
+  carica; tieni Return; scarica
+  xdotool key Left Return Return
+  uno "$(righe)" 8
+}
+sovrapposti() {
+  local finestra su giu
+  avvia 1; xdotool key space Return; aspetta titolo '*abbina*'; finestra=$(fuoco)
+  carica; xdotool keydown space sleep 0.1 keydown Return sleep 0.1 keyup space sleep 0.1 keyup Return; scarica
+  read -r su giu < <(cornici "$finestra")
+  echo "  frames: subjects at $su, boxes at $giu"
+  uno "$(righe)"
+  vero "The box frame is not one row (48 pixels) below the subject frame" test $((giu - su)) -gt 24 -a $((giu - su)) -lt 72
+}
+chiuso() {
+  local finestra larghezza
+  avvia 0; xdotool mousemove --window "$(fuoco)" 40 95 click 1; aspetta titolo '*abbina*'; finestra=$(fuoco)
+  utilita; xdotool key Down Return; aspetta finestre 1
+  larghezza=$(xdotool getwindowgeometry --shell "$finestra" | sed -n 's/^WIDTH=//p')
+  xdotool mousemove --window "$finestra" $((larghezza / 2)) 240 click 1 # "Chiudi"
+  carica; xdotool key Left Left Left Left Left Left Return; scarica
+  # The subject on the first row dropped on the first box.
+  xdotool mousemove --window "$finestra" 130 55 mousedown 1
+  for x in 140 160 200 260 320 380 420; do xdotool mousemove --window "$finestra" $x 55; sleep 0.05; done
+  xdotool mouseup 1
+  uno "$(righe)" 9
+}
+prova() { # prova CASE: CASE in a subshell that ends its program; a failure lets the next case run
+  local esito
+  echo "$1:"
+  set +e; (set -e; trap 'kill "$pid" "${carico[@]}" 2>/dev/null; wait' EXIT; "$1"); esito=$?; set -e
+  if ((esito == 0)); then echo "  ok"; else echo "  FAILED"; fallite+=("$1"); fi
 }
 
 timeout 120 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$cartella/schermo" 2>/dev/null &
@@ -50,5 +130,5 @@ processi+=($!)
 aspetta test -s "$cartella/schermo"
 export DISPLAY=:$(cat "$cartella/schermo")
 unset QT_QPA_PLATFORM
-prova 1 Return
-prova 2 space
+for caso in menu_abbina spazio esci pannello sovrapposti chiuso; do prova "$caso"; done
+((${#fallite[@]} == 0))

@@ -10,6 +10,10 @@
 #include <QTest>
 
 #include <cmath>
+#include <utility>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 class TestImpostazioni : public QObject {
     Q_OBJECT
@@ -17,8 +21,6 @@ class TestImpostazioni : public QObject {
 private slots:
     void numeroScritto_data();
     void numeroScritto();
-    void codificaAnsi_data();
-    void codificaAnsi();
     void scrittura_data();
     void scrittura();
     void lettura_data();
@@ -33,6 +35,8 @@ private slots:
     void cartellaNonScrivibile();
     void fileImpostazioniOccupatoDaCartella();
     void discoPieno();
+    void soloFileRegolari_data();
+    void soloFileRegolari();
 };
 
 void TestImpostazioni::numeroScritto_data()
@@ -59,25 +63,6 @@ void TestImpostazioni::numeroScritto()
     bool ok = false;
     QCOMPARE(atteso.trimmed().toDouble(&ok), valore);
     QVERIFY(ok);
-}
-
-void TestImpostazioni::codificaAnsi_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QByteArray>("byte");
-    QTest::newRow("ascii") << "Non cancellare" << QByteArray("Non cancellare");
-    QTest::newRow("o grave") << "può" << QByteArray("pu\xF2");
-    QTest::newRow("e grave e u grave") << "è ù" << QByteArray("\xE8 \xF9");
-    QTest::newRow("euro") << "€" << QByteArray("\x80");
-    QTest::newRow("virgolette") << "“x”" << QByteArray("\x93x\x94");
-    QTest::newRow("fuori codice") << "ł" << QByteArray("?");
-}
-
-void TestImpostazioni::codificaAnsi()
-{
-    QFETCH(QString, testo);
-    QFETCH(QByteArray, byte);
-    QCOMPARE(CodificaAnsi(testo), byte);
 }
 
 void TestImpostazioni::scrittura_data()
@@ -356,13 +341,53 @@ void TestImpostazioni::discoPieno()
     Ambiente a;
     const QString pdf = a.radice.filePath(QStringLiteral("risultati.pdf"));
     const auto stampa = [&] { auto s = CreaStampanteQt(pdf, true); s->Stampa(QStringLiteral("Esatti 3")); return s->EndDoc(); };
-    QVERIFY(SalvaImpostazioni(*a.p) && stampa());
+    QVERIFY(SalvaImpostazioni(*a.p));
+    QVERIFY(stampa());
     const QStringList file{FileImpostazioni(*a.p), FileLeggimi(*a.p), pdf};
     const auto contenuti = [&] { QByteArrayList c; for (const QString& f : file) c << Ambiente::Leggi(f); return c; };
     const QByteArrayList prima = contenuti();
     if (!suite::InCopia(*this, 12)) return;
-    QVERIFY(!SalvaImpostazioni(*a.p) && a.servizi->messaggi.size() == 1 && !CreaCartella(*a.p, a.radice.path()) && !stampa());
+    QVERIFY(!SalvaImpostazioni(*a.p));
+    QCOMPARE(a.servizi->messaggi.size(), std::size_t(1));
+    QVERIFY(!CreaCartella(*a.p, a.radice.path()));
+    QVERIFY(!stampa());
     QCOMPARE(contenuti(), prima);
+}
+
+void TestImpostazioni::soloFileRegolari_data()
+{
+    QTest::addColumn<bool>("collegamento"); // the settings path is a link to the node
+    QTest::addColumn<bool>("dispositivo");  // a character device, else a FIFO
+    QTest::newRow("link to a device") << true << true;
+    QTest::newRow("FIFO") << false << false;
+    QTest::newRow("link to a FIFO") << true << false;
+}
+
+// A save replaces only a regular file: a device or a FIFO at the settings path stays what it is,
+// and the save fails as on a full disk.
+void TestImpostazioni::soloFileRegolari()
+{
+    QFETCH(bool, collegamento);
+    QFETCH(bool, dispositivo);
+    Ambiente a;
+    CreaCartelleImpostazioni(*a.p);
+    const QByteArray percorso = QFile::encodeName(FileImpostazioni(*a.p));
+    const QByteArray nodo = collegamento ? QFile::encodeName(a.radice.filePath("nodo")) : percorso;
+    if (dispositivo && ::mknod(nodo.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) QSKIP("a device node needs root");
+    if (!dispositivo) QCOMPARE(::mkfifo(nodo.constData(), 0600), 0);
+    if (collegamento) QCOMPARE(::symlink(nodo.constData(), percorso.constData()), 0);
+    const auto tipi = [&] {
+        struct stat l {}, s {};
+        ::lstat(percorso.constData(), &l);
+        ::stat(percorso.constData(), &s);
+        return std::pair(l.st_mode & S_IFMT, s.st_mode & S_IFMT);
+    };
+    const auto prima = tipi();
+    LeggiImpostazioni(*a.p); // returns: nothing waits for a writer
+    QVERIFY(!SalvaImpostazioni(*a.p));
+    QCOMPARE(tipi(), prima);
+    QCOMPARE(a.servizi->messaggi.size(), std::size_t(1));
+    QVERIFY(a.servizi->messaggi.front().testo.startsWith(QStringLiteral("Impossibile salvare le impostazioni")));
 }
 
 #include "test_impostazioni.moc"

@@ -160,7 +160,8 @@ void TestMenu::casellaSuoniEBarraDeiMenu()
     for (CasellaFuoco* f : {m.controlli().PictureFrecce, m.controlli().PictureScansioneManuale, m.controlli().PictureScansioneAutomatica}) {
         QVERIFY(f);
         QVERIFY(f->focusPolicy() != Qt::NoFocus);
-        QVERIFY(f->width() <= 2 && f->height() <= 2);
+        QVERIFY(f->width() <= 2);
+        QVERIFY(f->height() <= 2);
     }
     QVERIFY(m.controlli().Timer1);
 }
@@ -527,7 +528,8 @@ void TestMenu::documentazione()
     QVERIFY(m.Caricata());
     a.servizi->esitoDocumento = false; // no way to open it: said, with the path to open it by hand
     AzioneMenu(m, {"Informazioni", "documentazione"})->trigger();
-    QVERIFY(a.servizi->TestiMessaggi().size() == 1 && a.servizi->TestiMessaggi()[0].contains(QDir::toNativeSeparators(a.servizi->documenti[0])));
+    QCOMPARE(a.servizi->TestiMessaggi().size(), 1);
+    QVERIFY(a.servizi->TestiMessaggi()[0].contains(QDir::toNativeSeparators(a.servizi->documenti[0])));
 }
 
 void TestMenu::finestreEsercizio_data()
@@ -582,7 +584,8 @@ void TestMenu::esciDaUnEsercizio()
     m.AvviaEsercizi(12);
     EliminaRimandati();
     Finestra* f = r.EsercizioCreato("Form11");
-    QVERIFY(f && f->Caricata());
+    QVERIFY(f);
+    QVERIFY(f->Caricata());
     a.p->Esatti = 5;
     a.p->Errati = 2;
 

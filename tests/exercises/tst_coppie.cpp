@@ -296,10 +296,17 @@ private slots:
         QTest::addColumn<int>("modo");
         QTest::addColumn<QString>("tasti"); // R L U D the arrows (right, up: one more), E Enter, S Space, C a click
         QTest::addColumn<int>("righe");
-        QTest::newRow("Form3") << "Form3" << int(ModoMouse) << "LLLLDLLC" << 3;
-        QTest::newRow("Form3s manual") << "Form3s" << int(ModoScansioneManuale) << "LLS" << 7;
-        QTest::newRow("Form3s automatic") << "Form3s" << int(ModoScansioneAutomatica) << "RLDS" << 7;
-        QTest::newRow("Form3s arrows") << "Form3s" << int(ModoFrecce) << "LLLLURE" << 7;
+        QTest::addColumn<bool>("tenuto"); // opened by an Enter still held: its repeats close nothing
+        QTest::addColumn<QString>("dopo"); // keys once it is closed: the panel, hidden, takes none
+        QTest::newRow("Form3") << "Form3" << int(ModoMouse) << "LLLLDLLC" << 3 << false << "";
+        QTest::newRow("Form3s manual") << "Form3s" << int(ModoScansioneManuale) << "LLS" << 7 << false << "";
+        QTest::newRow("Form3s automatic") << "Form3s" << int(ModoScansioneAutomatica) << "RLDS" << 7 << false << "";
+        QTest::newRow("Form3s arrows") << "Form3s" << int(ModoFrecce) << "LLLLURE" << 7 << false << "";
+        QTest::newRow("Form3, held Enter") << "Form3" << int(ModoMouse) << "LLLLURE" << 7 << true << "";
+        QTest::newRow("Form3s manual, held Enter") << "Form3s" << int(ModoScansioneManuale) << "LLS" << 7 << true << "";
+        QTest::newRow("Form3s arrows, held Enter") << "Form3s" << int(ModoFrecce) << "LLLLURE" << 7 << true << "";
+        QTest::newRow("Form3, keys after Chiudi") << "Form3" << int(ModoMouse) << "LLC" << 7 << false << "LLLLLLE";
+        QTest::newRow("Form3, keys after Enter") << "Form3" << int(ModoMouse) << "LE" << 8 << false << "LLLLLLE";
     }
     void pannello()
     {
@@ -312,8 +319,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.widget()));
         const FinestraAbbina::Pannello& p = f.pannello();
         Form3s* s = qobject_cast<Form3s*>(&f);
+        QFETCH(bool, tenuto);
+        if (tenuto) tastiera::Premi(f.client(), Qt::Key_Return);
         f.cornice().mnuOpzioni->Scegli();
         QCoreApplication::processEvents();
+        for (int i = 0; tenuto && i < 3; ++i) tastiera::Premi(QApplication::focusWidget(), Qt::Key_Return);
+        if (tenuto) tastiera::Rilascia(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(p.Frame1->isVisible());
         QCOMPARE(p.Frame1->Width(), f.Width());
         QCOMPARE(p.Label1->Caption(), QString("9"));
@@ -326,8 +337,16 @@ private slots:
             if (k == 'C') QTest::mouseClick(p.Command4, Qt::LeftButton);
             else tastiera::Batti(QApplication::focusWidget(), chiavi[QString("RLUDES").indexOf(k)]);
         }
-        QCOMPARE(t.Punteggio(), QString("0 0"));
         QVERIFY(!p.Frame1->isVisible());
+        const QString soggetti = f.Label3(0).Caption() + f.Label3(1).Caption();
+        QFETCH(QString, dopo);
+        for (const QChar k : dopo) {
+            QWidget* fuoco = QApplication::focusWidget();
+            QVERIFY(fuoco && !p.Frame1->isAncestorOf(fuoco));
+            tastiera::Batti(fuoco, chiavi[QString("RLUDES").indexOf(k)]);
+        }
+        QCOMPARE(f.Label3(0).Caption() + f.Label3(1).Caption(), soggetti); // not drawn again
+        QCOMPARE(t.Punteggio(), QString("0 0"));
         QCOMPARE(f.RigheInUso(), righe);
         QVERIFY(f.Label4(righe - 1).isVisible());
         QVERIFY(!f.Label4(righe).isVisible());

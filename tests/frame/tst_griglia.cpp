@@ -107,11 +107,12 @@ void TestGriglia::righe_data()
 {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QByteArray>("lista");
+    QTest::addColumn<int>("livello");
     QTest::addColumn<QStringList>("riga");
     // Form2 writes the captions of its labels, Form4 the sentence's text (which leaves out the
-    // hidden implied subject "Io "); both after the level.
-    QTest::newRow("Form2") << "Form2" << QByteArray("Il cane#0#abbaia#1#") << QStringList{"1", "1", "Il cane abbaia ", "x "};
-    QTest::newRow("Form4") << "Form4" << QByteArray("[Io]#0#corro#1#") << QStringList{"1", "1", "corro ", "x "};
+    // hidden implied subject "Io ", named from level 3 on); both after the level.
+    QTest::newRow("Form2") << "Form2" << QByteArray("Il cane#0#abbaia#1#") << 1 << QStringList{"1", "1", "Il cane abbaia ", "x "};
+    QTest::newRow("Form4") << "Form4" << QByteArray("[Io]#0#corro#1#") << 3 << QStringList{"1", "3", "corro ", "x "};
 }
 
 // The row of an answer, as the window composes it and the frame numbers and appends it.
@@ -119,11 +120,13 @@ void TestGriglia::righe()
 {
     QFETCH(QString, nome);
     QFETCH(QByteArray, lista);
+    QFETCH(int, livello);
     QFETCH(QStringList, riga);
     AmbienteProva a;
-    a.Scrivi("testifrasolino/Riconoscisoggettopredicato/liv1.txt", lista);
+    for (int l : {1, livello}) a.Scrivi(QString("testifrasolino/Riconoscisoggettopredicato/liv%1.txt").arg(l), lista);
     auto* f = a.Apri<FinestraFrase>(nome);
     QVERIFY(f);
+    if (livello > 1) f->cornice().mnuLiv[livello - 1]->Scegli();
     f->RiempiGriglia(f->RigaRisultato("x "));
     f->RiempiGriglia(f->RigaRisultato(QString()));
     const ModelloGriglia& m = f->cornice().Griglia->Modello();

@@ -53,6 +53,7 @@ struct Banco {
     explicit Banco(std::int16_t modo, RegoleScansione regole = {})
         : programma(std::make_unique<ServiziFinti>(), QString(), QString())
     {
+        tastiera::LasciaTutti();
         programma.ModalitaInput = modo;
         finestra = new QWidget;
         finestra->resize(300, 200);
@@ -191,6 +192,11 @@ private slots:
         QTest::newRow("manuale al rilascio: solo su, Enter") << 1 << true << "1111" << 1 << false << "M-E" << 1 << "" << 0 << 0 << true;
         QTest::newRow("manuale al rilascio: solo su, Space") << 1 << true << "1111" << 1 << false << "M-S" << 1 << "" << 0 << 0 << true;
         QTest::newRow("manuale al rilascio: finito") << 1 << true << "1111" << 3 << true << "M*S" << 0 << "" << 1 << 0 << true;
+        // Two switches pressed overlapping: each key's press and release is its own action.
+        QTest::newRow("manuale al rilascio: sovrapposti") << 1 << true << "1111" << 0 << false << "M+S M+E M-S M-E" << 1 << "1" << 0 << 1 << true;
+        QTest::newRow("manuale al rilascio: sovrapposti, rilascio inverso") << 1 << true << "1111" << 0 << false << "M+E M+S M-S M-E" << 1 << "1" << 0 << 1 << true;
+        QTest::newRow("manuale: sovrapposti") << 1 << false << "1111" << 0 << false << "M+S M+E M-S M-E" << 1 << "1" << 0 << 1 << true;
+        QTest::newRow("automatica: Enter durante Space") << 2 << false << "1111" << 1 << false << "A+S A+E A-E A-S" << 1 << "1" << 0 << 0 << true;
 
         // Arrows.
         QTest::newRow("frecce: destra") << 3 << false << "1111" << 0 << false << "F*R" << 1 << "" << 0 << 1 << true;

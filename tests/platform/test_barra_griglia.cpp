@@ -10,12 +10,19 @@
 
 namespace {
 
-// The exercise windows' three panels.
+QPixmap Immagine(int larghezza, int altezza)
+{
+    QPixmap p(larghezza, altezza);
+    p.fill(Qt::green);
+    return p;
+}
+
+// The exercise windows' three panels, with pictures of their sizes.
 void TrePannelli(BarraStato& b)
 {
-    b.AggiungiPannello({QStringLiteral("Esatti"), {}, 3000, 3000, true});
-    b.AggiungiPannello({QStringLiteral("Errati"), {}, 3000, 3000, true});
-    b.AggiungiPannello({QStringLiteral("Avanti"), {}, 3615, 1440, false});
+    b.AggiungiPannello({QStringLiteral("Esatti"), Immagine(49, 32), 3000, 3000, true});
+    b.AggiungiPannello({QStringLiteral("Errati"), Immagine(37, 32), 3000, 3000, true});
+    b.AggiungiPannello({QStringLiteral("Avanti"), Immagine(185, 96), 3615, 1440, false});
 }
 
 } // namespace
@@ -61,18 +68,52 @@ private slots:
         QCOMPARE(b->RettangoloPannello(3).left(), 200);
         QVERIFY(b->RettangoloPannello(0).isEmpty());
         QVERIFY(b->RettangoloPannello(4).isEmpty());
+        // A width below the minimum gives way to the minimum.
+        b->AggiungiPannello({QStringLiteral("d"), {}, 300, 1500, true});
+        b->AggiungiPannello({QStringLiteral("e"), {}, 300, 300, true});
+        QCOMPARE(b->RettangoloPannello(4), QRect(441, 0, 100, 33));
     }
 
+    // A bar narrower than its panels' widths: the panels share it from end to end, in order. They
+    // give up first the room beyond their pictures and texts, then their pictures' room, and the
+    // texts' own only on a bar too narrow for the texts.
+    void larghezzaMinima_data()
+    {
+        QTest::addColumn<int>("larghezza");
+        QTest::addColumn<double>("scalaY");
+        QTest::addColumn<bool>("immaginiIntere");
+        QTest::addColumn<bool>("testiInteri");
+        QTest::newRow("narrower than the minimum widths") << 480 << 1.0 << true << true;
+        QTest::newRow("room for the texts, not the pictures") << 360 << 3.0 << false << true;
+        QTest::newRow("room for neither") << 90 << 1.0 << false << false;
+    }
     void larghezzaMinima()
     {
+        QFETCH(int, larghezza);
+        QFETCH(double, scalaY);
+        QFETCH(bool, immaginiIntere);
+        QFETCH(bool, testiInteri);
         QWidget w;
-        w.resize(200, 100);
+        w.resize(larghezza, 300);
         auto* b = new BarraStato(&w);
-        b->AggiungiPannello({QStringLiteral("a"), {}, 300, 1500, true});
-        b->AggiungiPannello({QStringLiteral("b"), {}, 300, 300, true});
-        w.show();
-        QCOMPARE(b->RettangoloPannello(1).width(), 100);
-        QCOMPARE(b->RettangoloPannello(2).left(), 100);
+        TrePannelli(*b);
+        b->setText(1, QStringLiteral("Esatti 32767"));
+        b->setText(2, QStringLiteral("Errati 32767"));
+        b->setPannelloVisibile(3, true);
+        b->setScala(1.0, scalaY);
+        const QFontMetricsF fm(b->font());
+        int x = 0;
+        for (int i = 1; i <= 3; ++i) {
+            const QRect p = b->RettangoloPannello(i), t = b->RettangoloTesto(i), img = b->RettangoloImmagine(i);
+            QCOMPARE(p.left(), x);
+            QVERIFY(p.width() > 0);
+            x = p.right() + 1;
+            QVERIFY(p.contains(img) || img.isEmpty());
+            QVERIFY(!img.intersects(t));
+            QCOMPARE(immaginiIntere, !img.isEmpty() && img.height() == t.height());
+            QCOMPARE(testiInteri, fm.horizontalAdvance(b->Text(i)) <= t.width());
+        }
+        QCOMPARE(x, larghezza);
     }
 
     void clickPerPosizione_data()
@@ -118,9 +159,7 @@ private slots:
         QWidget w;
         w.resize(600, 100);
         auto* b = new BarraStato(&w);
-        QPixmap verde(20, 20);
-        verde.fill(Qt::green);
-        b->AggiungiPannello({QStringLiteral("Esatti 3"), verde, 3000, 3000, true});
+        b->AggiungiPannello({QStringLiteral("Esatti 3"), Immagine(20, 20), 3000, 3000, true});
         w.show();
         const QImage img = b->grab().toImage();
         // The picture is at the left of the panel, scaled into the bar.

@@ -1,6 +1,7 @@
 // The controls: labels (auto size, copies, clicks, drag and drop), buttons, check boxes, option
 // buttons, shapes and the focus box's key codes.
 #include "platform/controlli.h"
+#include "platform/registrotasti.h"
 #include "platform/twips.h"
 #include "suite.h"
 #include "tastiera.h"
@@ -10,6 +11,8 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFontMetricsF>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,6 +35,29 @@ bool Trascina(QWidget* bersaglio, QMimeData* dati)
     QDropEvent rilascio(punto, Qt::MoveAction, dati, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(bersaglio, &rilascio);
     return rilascio.isAccepted();
+}
+
+// The program's record of the keys, for one test, asking a display server that holds `giu` down.
+struct RegistroConServer {
+    explicit RegistroConServer(const std::bitset<256>& giu)
+    {
+        delete RegistroTasti::Installato();
+        new RegistroTasti(*qApp, [this] { return std::optional(server); });
+        server = giu;
+    }
+    ~RegistroConServer()
+    {
+        delete RegistroTasti::Installato();
+        new RegistroTasti(*qApp);
+    }
+    std::bitset<256> server;
+};
+
+// Space with the key code a display server gives it.
+void Spazio(QWidget* w, QEvent::Type tipo)
+{
+    QKeyEvent e(tipo, Qt::Key_Space, Qt::NoModifier, 65, 32, 0, QStringLiteral(" "));
+    QApplication::sendEvent(w, &e);
 }
 
 } // namespace
@@ -560,6 +586,7 @@ private slots:
     {
         QFETCH(QString, copione);
         QFETCH(QString, riportato);
+        tastiera::LasciaTutti();
         QWidget finestra;
         CasellaFuoco a(&finestra), b(&finestra);
         Bottone c(&finestra);
@@ -579,6 +606,101 @@ private slots:
                                                                      passo.endsWith(u'*'), Qt::NoModifier);
         }
         QCOMPARE(eventi.join(u' '), riportato);
+    }
+
+    // One press, one action, for every kind of receiver: Enter goes down on a focus holder h (the
+    // press that opens the receiver) or on the receiver itself (p, p* with the platform's repeat
+    // flag), and is let go on the receiver (r). A press of a key already down repeats it.
+    void unaPressioneUnaAzione_data()
+    {
+        QTest::addColumn<QString>("ricevitore");
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<int>("azioni");
+        for (const char* r : {"bottone", "scatola", "menu"}) {
+            QTest::addRow("%s: tenuto da prima", r) << r << "h p p r" << 0;
+            QTest::addRow("%s: tenuto", r) << r << "p p p r" << 1;
+            QTest::addRow("%s: ripetuto dalla piattaforma", r) << r << "p p* p* r" << 1;
+            QTest::addRow("%s: due pressioni", r) << r << "p r p r" << 2;
+        }
+    }
+    void unaPressioneUnaAzione()
+    {
+        QFETCH(QString, ricevitore);
+        QFETCH(QString, copione);
+        tastiera::LasciaTutti();
+        QWidget finestra;
+        CasellaFuoco h(&finestra);
+        int azioni = 0;
+        Bottone bottone(&finestra);
+        connect(&bottone, &Bottone::Click, &finestra, [&azioni] { ++azioni; });
+        QMessageBox scatola(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("?"), QMessageBox::Yes | QMessageBox::No);
+        scatola.setDefaultButton(QMessageBox::Yes);
+        connect(&scatola, &QMessageBox::buttonClicked, &finestra, [&azioni] { ++azioni; });
+        QMenu menu;
+        QAction* voce = menu.addAction(QStringLiteral("voce"));
+        connect(voce, &QAction::triggered, &finestra, [&azioni] { ++azioni; });
+        QWidget* dove = &bottone;
+        if (ricevitore == QLatin1String("scatola")) {
+            scatola.show();
+            dove = scatola.defaultButton();
+        } else if (ricevitore == QLatin1String("menu")) {
+            menu.show();
+            menu.setActiveAction(voce);
+            dove = &menu;
+        }
+        for (const QString& passo : copione.split(u' ')) {
+            if (passo == QLatin1String("h"))
+                tastiera::Premi(&h, Qt::Key_Return);
+            else if (passo == QLatin1String("r"))
+                tastiera::Rilascia(dove, Qt::Key_Return);
+            else {
+                if (ricevitore == QLatin1String("menu")) menu.setActiveAction(voce);
+                tastiera::Premi(dove, Qt::Key_Return, passo.endsWith(u'*'));
+            }
+        }
+        QTEST(azioni, "azioni");
+    }
+
+    // Space goes down on a holder; then something may hide its release (the focus going to another
+    // window, a drag) while the server holds the key down or not; then Space goes down again.
+    void rilascioPerso_data()
+    {
+        QTest::addColumn<QString>("evento");
+        QTest::addColumn<bool>("suServerGiu");
+        QTest::addColumn<bool>("ripetuto");
+        QTest::newRow("altra finestra, lasciato") << "finestra" << false << false;
+        QTest::newRow("altra finestra, tenuto") << "finestra" << true << true;
+        QTest::newRow("trascinamento, lasciato") << "trascinamento" << false << false;
+        QTest::newRow("trascinamento, tenuto") << "trascinamento" << true << true;
+        QTest::newRow("nessun evento") << "" << false << true;
+    }
+    void rilascioPerso()
+    {
+        QFETCH(QString, evento);
+        QFETCH(bool, suServerGiu);
+        QFETCH(bool, ripetuto);
+        std::bitset<256> server;
+        server[65] = suServerGiu;
+        RegistroConServer registro(server);
+        QWidget finestra, altra;
+        CasellaFuoco h(&finestra);
+        Etichetta etichetta(&finestra);
+        etichetta.resize(40, 20);
+        etichetta.setTrascinamentoAutomatico(true);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        QStringList giu;
+        connect(&h, &CasellaFuoco::KeyDown, &h, [&giu, &h] { giu << (h.Ripetuto() ? "D*" : "D"); });
+        Spazio(&h, QEvent::KeyPress);
+        if (evento == QLatin1String("finestra")) {
+            altra.show();
+            altra.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&altra));
+        } else if (evento == QLatin1String("trascinamento")) {
+            QTest::mousePress(&etichetta, Qt::LeftButton);
+        }
+        Spazio(&h, QEvent::KeyPress);
+        QCOMPARE(giu.join(u' '), ripetuto ? QStringLiteral("D D*") : QStringLiteral("D D"));
     }
 };
 FRASOLINO_TEST(TestControlli);

@@ -45,6 +45,35 @@ private slots:
         QCOMPARE(file::Decodifica(byte), testo);
     }
 
+    // One code page both ways: what the settings writer writes, the readers read back.
+    void codificaAnsi_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<QString>("letto");
+        QTest::newRow("ascii") << "Non cancellare" << QByteArray("Non cancellare") << "Non cancellare";
+        QTest::newRow("o grave") << "può" << QByteArray("pu\xF2") << "può";
+        QTest::newRow("e grave e u grave") << "è ù" << QByteArray("\xE8 \xF9") << "è ù";
+        QTest::newRow("a grave") << "à" << QByteArray("\xE0") << "à";
+        QTest::newRow("euro") << "€" << QByteArray("\x80") << "€";
+        QTest::newRow("virgolette") << "“x”" << QByteArray("\x93x\x94") << "“x”";
+        QTest::newRow("Y diaeresis") << "Ÿ" << QByteArray("\x9F") << "Ÿ";
+        for (const int c : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+            const QString controllo(QChar(static_cast<char16_t>(c)));
+            QTest::addRow("unassigned 0x%X", c) << controllo << QByteArray(1, static_cast<char>(c)) << controllo;
+        }
+        QTest::newRow("C1 control without a byte") << QString(QChar(0x80)) << QByteArray("?") << "?";
+        QTest::newRow("outside the code page") << "ł" << QByteArray("?") << "?";
+    }
+    void codificaAnsi()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QByteArray, byte);
+        QFETCH(QString, letto);
+        QCOMPARE(file::CodificaAnsi(testo), byte);
+        QCOMPARE(file::Decodifica(byte), letto);
+    }
+
     void righe_data()
     {
         QTest::addColumn<QString>("testo");

@@ -17,6 +17,8 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
+#include "tastiera.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -30,6 +32,8 @@ struct Ambiente {
 
     explicit Ambiente(const QString& radiceImpostazioni = QString())
     {
+        // A fresh program: no key is down.
+        tastiera::LasciaTutti();
         auto s = std::make_unique<ServiziFinti>();
         servizi = s.get();
         p = std::make_unique<Programma>(std::move(s), cartellaProgramma.path(),

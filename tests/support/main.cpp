@@ -6,6 +6,7 @@
 #include "suite.h"
 
 #include "platform/file.h"
+#include "platform/registrotasti.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
         Attendi("locked");
     }
     QApplication app(argc, argv);
+    // The program's record of the keys that are down, as the program installs it.
+    new RegistroTasti(app);
     QStringList argomenti;
     QString classe;
     for (int i = 0; i < argc; ++i) {

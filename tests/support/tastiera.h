@@ -1,5 +1,7 @@
 #pragma once
 // Key events as the keyboard sends them, delivered straight to a widget.
+#include "platform/registrotasti.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QString>
@@ -37,13 +39,10 @@ inline void Batti(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifie
     Rilascia(w, k, false, m);
 }
 
-// Every key of the scripts up again, away from the holders: the program remembers the keys held down.
+// Every key up again, in the program's record of the keys that are down.
 inline void LasciaTutti()
 {
-    QWidget w;
-    for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_A,
-                  Qt::Key_Escape, Qt::Key_Shift})
-        Rilascia(&w, Qt::Key(k));
+    if (RegistroTasti* r = RegistroTasti::Installato()) r->Azzera();
 }
 
 // A key held down: the press, then `ripetizioni` auto-repeat release/press pairs, no real release.

@@ -189,6 +189,8 @@ bool FinestraAbbina::eventFilter(QObject* oggetto, QEvent* evento)
 {
     if (oggetto != c2_.HScroll1 || (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease))
         return FinestraCoppie::eventFilter(oggetto, evento);
+    // Hidden, the panel takes no key.
+    if (!c2_.Frame1->isVisible()) return true;
     const auto* tasto = static_cast<QKeyEvent*>(evento);
     const bool premuto = evento->type() == QEvent::KeyPress;
     switch (tasto->key()) {
@@ -203,7 +205,8 @@ bool FinestraAbbina::eventFilter(QObject* oggetto, QEvent* evento)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (premuto && !tasto->isAutoRepeat()) Command4_Click();
+        // A held key closes nothing: its repeats never reach the panel.
+        if (premuto) Command4_Click();
         return true;
     default:
         return FinestraCoppie::eventFilter(oggetto, evento);

@@ -100,7 +100,9 @@ void FinestraComplementi::CreaControlliEsercizio()
 
 void FinestraComplementi::MostraAiuto()
 {
-    if (!c2_.Command2) return;
+    // Where the help is applied to every sentence it is used up before the learner could press it:
+    // the button stays hidden, and covers no word of the sentence.
+    if (!c2_.Command2 || complementi_.aiutoOgniFrase) return;
     posaAiuto(false);
     c2_.Command2->show();
 }

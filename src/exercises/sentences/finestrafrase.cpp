@@ -1,6 +1,7 @@
 #include "exercises/sentences/finestrafrase.h"
 
 #include "core/immagini.h"
+#include "platform/strati.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,15 +91,15 @@ void FinestraFrase::CaricaFrase()
     if (!Parole.Creata()) return; // not loaded
     for (Azzeramento passo : variante_.azzeramento) Azzera(passo);
 
-    // The draw: a random entry that shows at least one word and that the learner can finish here
-    // (and, where asked, one without "["). A list without any such entry gives no sentence at all
-    // instead of an endless draw or one that never ends.
+    // The draw: a random entry that shows at least one word and that the learner can finish here,
+    // every word in sight (and, where asked, one without "["). A list without any such entry gives
+    // no sentence at all instead of an endless draw or one that never ends.
     const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoRighe);
     auto disegnabile = [this](int i) {
         const QString& riga = Frasi[i];
         if (riga.isEmpty() || (variante_.saltaRigheConSottinteso && riga.contains(SegnoSottinteso))) return false;
         const RigaFrase letta = LeggiRigaFrase(riga);
-        return letta.Disegnabile() && Completabile(letta);
+        return letta.Disegnabile() && Completabile(letta) && EntraNellArea(letta);
     };
     bool almenoUna = false;
     for (int i = 1; i <= numero && !almenoUna; ++i) almenoUna = disegnabile(i);
@@ -134,7 +135,30 @@ void FinestraFrase::CaricaFrase()
 
 bool FinestraFrase::SottintesoNominabile(const RigaFrase& riga) const
 {
-    return pronomi_ && riga.Sottinteso && PannelloPronomi::Nominato(*riga.Sottinteso);
+    return PronomiOfferti() && riga.Sottinteso && PannelloPronomi::Nominato(*riga.Sottinteso);
+}
+
+bool FinestraFrase::EntraNellArea(const RigaFrase& riga) const
+{
+    const QWidget* area = client();
+    if (!area || !Parole.Creata()) return true;
+    // What lies in front of the words as the sentence starts: the grid, which covers the whole
+    // exercise only while it is looked at, is not part of it.
+    std::vector<QRect> davanti;
+    for (const QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const Strato strato = StratoDi(w);
+        if (w->isHidden() || strato <= Strato::Parole || strato == Strato::Copertura) continue;
+        davanti.push_back(RettangoloProgetto(*w));
+    }
+    const QRect finestra(QPoint(0, 0), ClientProgetto());
+    const std::vector<QRect> parole = Parole.Disposizione(riga, LimiteACapo(LarghezzaProgetto()));
+    for (std::size_t k = 0; k < parole.size(); ++k) {
+        if (riga.parti[k].sottinteso) continue;
+        if (!finestra.contains(parole[k])) return false;
+        for (const QRect& r : davanti)
+            if (r.intersects(parole[k])) return false;
+    }
+    return true;
 }
 
 bool FinestraFrase::Completabile(const RigaFrase& riga) const

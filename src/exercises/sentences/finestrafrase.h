@@ -133,8 +133,15 @@ protected:
     // window with role boxes needs a box for the role of every shown part; one that names an implied
     // subject with its pronoun buttons needs a subject a button names.
     virtual bool Completabile(const RigaFrase& riga) const;
-    // The implied subject of the line can be named with the window's pronoun buttons.
+    // The implied subject of the line can be named with the pronoun buttons the window offers.
     bool SottintesoNominabile(const RigaFrase& riga) const;
+    // Whether the window offers its pronoun buttons to name an implied subject (windows that have
+    // them; some only from a level on).
+    virtual bool PronomiOfferti() const { return pronomi_ != nullptr; }
+    // Whether the words of the line, laid out as the window lays them out at its design size, all
+    // stand on its client area clear of every control shown in front of them (boxes, panels, the
+    // status bar), so that each can be seen and reached.
+    bool EntraNellArea(const RigaFrase& riga) const;
     // What the window hides when the list in use gives no sentence: nothing of an earlier sentence
     // (bar, frame, highlight, help) stays until a sentence is drawn.
     virtual void SenzaFrase() {}

@@ -113,6 +113,11 @@ bool FinestraRiconosci::Completabile(const RigaFrase& riga) const
     return FinestraFrase::Completabile(riga) && (riga.RuoloMostrato(riconosci_.ruolo) || SottintesoNominabile(riga));
 }
 
+bool FinestraRiconosci::PronomiOfferti() const
+{
+    return FinestraFrase::PronomiOfferti() && Livello >= LivelloPronomi;
+}
+
 void FinestraRiconosci::Label3_Click(int Index)
 {
     Giudica(Index);
@@ -158,7 +163,7 @@ void FinestraRiconosci::mnuLiv_Click(int Index)
     if (Index < 1 || Index > static_cast<int>(c_.mnuLiv.size())) return;
     for (int i = 0; i < static_cast<int>(c_.mnuLiv.size()); ++i) c_.mnuLiv[i]->setChecked(i + 1 == Index);
     Livello = static_cast<std::int16_t>(Index);
-    if (Pronomi.Frame1) Pronomi.Frame1->setVisible(Index >= LivelloPronomi);
+    if (Pronomi.Frame1) Pronomi.Frame1->setVisible(PronomiOfferti());
     PercorsoLista = PercorsoLivello();
     CaricaLista();
     CaricaFrase();

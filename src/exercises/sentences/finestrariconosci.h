@@ -47,6 +47,8 @@ protected:
     void SottintesoNominato(int persona) override;
     // A line needs a shown word of the window's role, or an implied subject a pronoun button names.
     bool Completabile(const RigaFrase& riga) const override;
+    // Form4 shows its pronoun buttons from level LivelloPronomi on.
+    bool PronomiOfferti() const override;
 
     // Judges word Index: right when its role, read by its leading number, is the window's.
     void Giudica(int Index);

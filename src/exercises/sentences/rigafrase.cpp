@@ -106,6 +106,21 @@ QPoint PosizioneSeguente(const QPoint& precedente, int larghezzaPrecedente, int 
     return {left, precedente.y()};
 }
 
+std::vector<QPoint> PosizioniParole(const std::vector<QSize>& dimensioni, const QPoint& prima, int limite)
+{
+    std::vector<QPoint> posizioni;
+    posizioni.reserve(dimensioni.size());
+    for (std::size_t k = 0; k < dimensioni.size(); ++k) {
+        if (k == 0) {
+            posizioni.push_back(prima);
+            continue;
+        }
+        posizioni.push_back(PosizioneSeguente(posizioni[k - 1], dimensioni[k - 1].width(), dimensioni[k].width(),
+                                              dimensioni[k].height(), prima.x(), limite));
+    }
+    return posizioni;
+}
+
 bool RigaFrase::Disegnabile() const
 {
     if (troppoGrande) return false;

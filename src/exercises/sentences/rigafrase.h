@@ -3,6 +3,7 @@
 // "il gatto#0#mangia#1#il topo#2#". A part whose text begins with "[" is the implied subject:
 // it belongs to the sentence but is not shown. Pure functions, shared by every sentence window.
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -72,3 +73,8 @@ int LimiteACapo(double larghezzaFinestra);
 // label's top.
 QPoint PosizioneSeguente(const QPoint& precedente, int larghezzaPrecedente, int larghezza, int altezza,
                          int margineSinistro, int limite);
+
+// Where the word labels of a sentence go, given their sizes in order: the first at `prima`, each
+// other one after the one before it as PosizioneSeguente says, with the first one's left as the
+// margin.
+std::vector<QPoint> PosizioniParole(const std::vector<QSize>& dimensioni, const QPoint& prima, int limite);

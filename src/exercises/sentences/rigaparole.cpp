@@ -1,6 +1,7 @@
 #include "exercises/sentences/rigaparole.h"
 
 #include "platform/strati.h"
+#include "platform/twips.h"
 
 namespace {
 using colore::Bianco;
@@ -15,6 +16,8 @@ Etichetta* RigaParole::Crea(QWidget* area, int left, int top, double punti, cons
     e->setAutoSize(true);
     e->setPuntatore(puntatore);
     e->show();
+    carattere_ = e->font();
+    prima_ = {e->Left(), e->Top()};
     // The words lie under every other control but the frames and bars drawn under them; the labels
     // created for a sentence go into the same layer.
     MettiNelloStrato(e, Strato::Parole);
@@ -26,14 +29,12 @@ void RigaParole::Costruisci(const RigaFrase& riga, int limite, DidascaliaSottint
 {
     if (!Creata()) return;
     Label3(0).setAutoSize(true);
-    for (int k = 0; k < static_cast<int>(riga.parti.size()); ++k) {
+    const int numero = static_cast<int>(riga.parti.size());
+    for (int k = 0; k < numero; ++k) {
         const ParteFrase& parte = riga.parti[k];
         if (k > 0) {
             if (Label3.Esiste(k)) Label3.Unload(k);
-            Etichetta* nuova = Label3.Load(k);
-            nuova->setAutoSize(true);
-            const Etichetta& prima = Label3(k - 1);
-            nuova->Move(prima.Left() + prima.Width(), prima.Top());
+            Label3.Load(k)->setAutoSize(true);
         }
         Etichetta& e = Label3(k);
         if (parte.sottinteso) {
@@ -49,28 +50,42 @@ void RigaParole::Costruisci(const RigaFrase& riga, int limite, DidascaliaSottint
             e.setCaption(parte.Didascalia());
             e.show();
         }
-        if (k > 0) {
-            const Etichetta& prima = Label3(k - 1);
-            const QPoint p = PosizioneSeguente({prima.Left(), prima.Top()}, prima.Width(), e.Width(), e.Height(),
-                                               Label3(0).Left(), limite);
-            e.Move(p.x(), p.y());
-        }
         if (parte.ruolo) e.setTag(*parte.ruolo);
     }
+    disponi(numero, limite);
 }
 
 void RigaParole::Riordina(int limite)
 {
-    if (!Creata()) return;
-    const int n = Label3.UBound();
-    for (int i = 1; i <= n; ++i) {
-        if (!Label3.Esiste(i) || !Label3.Esiste(i - 1)) continue;
-        const Etichetta& prima = Label3(i - 1);
-        Etichetta& e = Label3(i);
-        const QPoint p = PosizioneSeguente({prima.Left(), prima.Top()}, prima.Width(), e.Width(), e.Height(),
-                                           Label3(0).Left(), limite);
-        e.Move(p.x(), p.y());
+    int numero = 0;
+    while (Label3.Esiste(numero)) ++numero;
+    disponi(numero, limite);
+}
+
+void RigaParole::disponi(int numero, int limite)
+{
+    if (numero < 2) return;
+    std::vector<QSize> dimensioni;
+    for (int k = 0; k < numero; ++k) dimensioni.emplace_back(Label3(k).Width(), Label3(k).Height());
+    const std::vector<QPoint> posizioni = PosizioniParole(dimensioni, {Label3(0).Left(), Label3(0).Top()}, limite);
+    for (int k = 1; k < numero; ++k) Label3(k).Move(posizioni[k].x(), posizioni[k].y());
+}
+
+std::vector<QRect> RigaParole::Disposizione(const RigaFrase& riga, int limite) const
+{
+    if (!Creata()) return {};
+    const Etichetta& misura = Label3(0);
+    const int altezza = twips::daPixel(misura.DimensioniAutomatiche(QString(), carattere_).height());
+    std::vector<QSize> dimensioni;
+    for (const ParteFrase& parte : riga.parti) {
+        const int larghezza =
+            parte.sottinteso ? 0 : twips::daPixel(misura.DimensioniAutomatiche(parte.Didascalia(), carattere_).width());
+        dimensioni.emplace_back(larghezza, altezza);
     }
+    const std::vector<QPoint> posizioni = PosizioniParole(dimensioni, prima_, limite);
+    std::vector<QRect> rettangoli;
+    for (std::size_t k = 0; k < posizioni.size(); ++k) rettangoli.emplace_back(posizioni[k], dimensioni[k]);
+    return rettangoli;
 }
 
 void RigaParole::Abilita(bool si)

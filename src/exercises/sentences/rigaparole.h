@@ -6,9 +6,12 @@
 #include "platform/controlli.h"
 
 #include <QCursor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // What the hidden label of an implied subject reads.
 enum class DidascaliaSottinteso {
@@ -32,6 +35,9 @@ public:
     void Costruisci(const RigaFrase& riga, int limite, DidascaliaSottinteso didascalia);
     // Lays the shown labels out again from Label3(0), wrapping at `limite`.
     void Riordina(int limite);
+    // Where the labels of a read line would stand at the window's design size (twips), wrapped at
+    // `limite`: one rectangle per part, of width 0 for a hidden implied subject.
+    std::vector<QRect> Disposizione(const RigaFrase& riga, int limite) const;
     // Removes the labels created for a sentence; Label3(0) stays.
     void TogliCreate() { Label3.UnloadCreati(); }
 
@@ -42,4 +48,12 @@ public:
     // The index of the first label after `dopo` that shows something (visible, caption not empty);
     // none when there is none.
     std::optional<int> PrimaVisibile(int dopo = -1) const;
+
+private:
+    // Labels 0..numero-1 placed from Label3(0), wrapping at `limite`.
+    void disponi(int numero, int limite);
+
+    // Label3(0)'s font and place as designed.
+    QFont carattere_;
+    QPoint prima_;
 };

@@ -99,6 +99,8 @@ private slots:
     void pronomeSbagliatoPoiGiusto();
     void pronomeConSoggettoScritto();
     void riflussoControLaLarghezzaIntera();
+    void sottintesoDalLivello3_data();
+    void sottintesoDalLivello3();
     void cursore_data();
     void cursore();
 };
@@ -215,8 +217,11 @@ void TestRiconosci::primaParteSottintesa()
 {
     QFETCH(QString, nome);
     QFETCH(QString, didascalia);
-    Prova p(nome, "[io]#0#mangio#1#la mela#2#\r\n");
+    // At level 3, where Form4 names implied subjects with its pronoun buttons.
+    Prova p(nome, "il cane#0#abbaia#1#\r\n", {"", "[io]#0#mangio#1#la mela#2#\r\n"});
     FinestraRiconosci& f = *p.f;
+    p.Risolvi(p.Ruolo());
+    f.cornice().mnuLiv[2]->Scegli();
     QVERIFY(!f.Parole.Label3(0).isVisible());
     QCOMPARE(f.Parole.Label3(0).Width(), 0);
     QVERIFY(!f.Parole.Label3(0).AutoSize());
@@ -239,13 +244,15 @@ void TestRiconosci::primaParteSottintesa()
 
 void TestRiconosci::parteMoltoLunga()
 {
-    const QString lunga = "per tutto il lungo pomeriggio d'estate sotto il grande albero del giardino della nonna";
+    // Wider than the row from the left margin to the wrap limit, not wider than the window.
+    const QString lunga = "per tutto il lungo pomeriggio d'estate in giardino";
     Prova p("Form4", ("il bambino#0#legge#1#" + lunga + "#10#\r\n").toUtf8());
     FinestraRiconosci& f = *p.f;
     QCOMPARE(f.Parole.Label3.Count(), 3);
     const int limite = LimiteACapo(f.Width());
     QCOMPARE(f.Parole.Label3(2).Caption(), lunga + " ");
     QVERIFY(f.Parole.Label3(2).Width() > limite - f.Parole.Label3(0).Left()); // never cut
+    QVERIFY(f.Parole.Label3(2).Left() + f.Parole.Label3(2).Width() <= f.ScaleWidth());
     QCOMPARE(f.Parole.Label3(2).Left(), f.Parole.Label3(0).Left());
     QCOMPARE(f.Parole.Label3(2).Top(), f.Parole.Label3(1).Top() + 2 * f.Parole.Label3(2).Height());
 }
@@ -741,6 +748,33 @@ void TestRiconosci::riflussoControLaLarghezzaIntera()
         QCOMPARE(f.Parole.Label3(i).Left(), f.Parole.Label3(i - 1).Left() + f.Parole.Label3(i - 1).Width());
     }
     QVERIFY(f.Parole.Label3(n - 1).Left() + f.Parole.Label3(n - 1).Width() < f.Width());
+}
+
+void TestRiconosci::sottintesoDalLivello3_data()
+{
+    QTest::addColumn<QList<int>>("livelli"); // chosen in turn after the first sentence
+    QTest::addColumn<bool>("sottinteso");    // the line with only an implied subject is drawn
+    QTest::newRow("level 1") << QList<int>{} << false;
+    QTest::newRow("level 3") << QList<int>{3} << true;
+    QTest::newRow("level 3, then 2") << QList<int>{3, 2} << false;
+}
+
+// Below level 3 the pronoun buttons are hidden: a line whose only subject is implied is passed
+// over, from the first sentence after the level is chosen.
+void TestRiconosci::sottintesoDalLivello3()
+{
+    QFETCH(QList<int>, livelli);
+    QFETCH(bool, sottinteso);
+    const QByteArray righe = "[Noi]#0#siamo tornati#1#da scuola#8#\r\nil cane#0#abbaia#1#\r\n";
+    Prova p("Form4", righe, {righe, righe});
+    for (int livello : livelli) {
+        p.f->ConSottinteso ? p.Pronome(3) : p.Risolvi(0);
+        p.f->cornice().mnuLiv[livello - 1]->Scegli();
+    }
+    QSet<QString> frasi;
+    for (int i = 0; i < 12; ++i, p.f->CaricaFrase()) frasi << p.f->TestoFrase;
+    QCOMPARE(frasi.contains("siamo tornati da scuola "), sottinteso);
+    QVERIFY(frasi.contains("Il cane abbaia "));
 }
 
 void TestRiconosci::cursore_data()

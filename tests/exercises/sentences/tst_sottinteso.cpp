@@ -153,7 +153,7 @@ private slots:
         int ultima = 0;
         for (int lettere = 1; lettere <= 30 && ultima == 0; ++lettere) {
             QByteArray riga = "[noi]#0#" + QByteArray(lettere, 'x') + "#2#";
-            for (int i = 0; i < 30; ++i) riga += "parola#2#";
+            for (int i = 0; i < 8; ++i) riga += "parola#2#";
             p.a.Scrivi(Lista, riga + "\n");
             p.f->CaricaLista();
             p.f->CaricaFrase();
