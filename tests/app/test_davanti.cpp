@@ -48,7 +48,7 @@ private slots:
                     "\"salta fuori dall'acqua e torna nel mare\",1\n\"la foca\",0,\"si scalda al sole sopra gli scogli\",1";
         else if (!nome.endsWith('s') || nome == "Form15s") {
             righe = "[io]#0#";
-            for (int k = 1; k < 6; ++k) righe += QString("camminavano%1#1#").arg(k % 10);
+            for (int k = 1; k < 5; ++k) righe += QString("camminavano%1#1#").arg(k % 10);
         }
         const QString lista = nome == "Form1s" || nome == "Form3s" ? "soggettopredicato/lista.txt"
                               : nome.startsWith("Form15") ? "Riconoscisoggettopredicato/sottinteso.txt"
@@ -58,6 +58,7 @@ private slots:
         ProvaFinestra<FinestraEsercizio> t(nome, {.lista = "testifrasolino/" + lista, .righe = righe.toUtf8() + "\n",
                                                   .modo = ModoScansioneAutomatica, .complemento = 3});
         FinestraEsercizio& f = *t.f;
+        QVERIFY(f.Caricata()); // a line every window can draw: in automatic scanning none would close it
         auto* complementi = dynamic_cast<FinestraComplementi*>(&f);
         for (const QChar c : script) {
             if (c == 'G') {
