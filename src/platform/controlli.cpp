@@ -415,10 +415,10 @@ void Bottone::setBackColor(Colore c)
     sfondo_ = c;
     const QString sfondo = NomeColore(c);
     const QString premuto = colore::aQColor(c).darker(115).name(QColor::HexRgb);
-    // Disabled on the resting face, the caption is greyed: not available. On a face of any other
-    // colour, which tells the learner something (green: the right answer), it stays legible.
-    const QString disabilitato =
-        c == colore::GrigioChiaro ? QStringLiteral("#8c8c8c") : NomeColore(colore::TestoLeggibile(c));
+    // Disabled on the resting face, the caption is greyed (not available), still readable at 4.5:1.
+    // On a face of any other colour, which tells the learner something (green: the right answer),
+    // it stays legible.
+    const QString disabilitato = NomeColore(c == colore::GrigioChiaro ? colore::TestoGrigio(c) : colore::TestoLeggibile(c));
     // The button's own text is drawn by the wrapping label on top of it.
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: transparent; border: 1px solid #808080;"
                                  " padding: 2px; }"
