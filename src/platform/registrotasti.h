@@ -55,8 +55,6 @@ public:
     void Verifica();
     // Every key up: for a fresh start (a test case).
     void Azzera();
-    // How many keys are down.
-    int Giu() const { return static_cast<int>(giu_.size()); }
 
 protected:
     bool eventFilter(QObject* destinatario, QEvent* e) override;
