@@ -212,19 +212,19 @@ void FinestraEsercizio::AccendiTimer()
 
 void FinestraEsercizio::AvvisaListaIlleggibile(const QString& percorso)
 {
-    avvisa(QStringLiteral("Non riesco a leggere la lista:\n") + percorso);
+    AvvisaLista(QStringLiteral("Non riesco a leggere la lista:\n") + percorso);
 }
 
 void FinestraEsercizio::ListaSenzaElementi(const QString& avviso)
 {
     SpegniTimer();
-    if (ListaLetta) avvisa(avviso);
+    if (!ListaAvvisata) AvvisaLista(avviso);
     if (programma_.ModalitaInput == ModoMouse) return;
     tornaAlMenu_ = true;
     rimanda();
 }
 
-void FinestraEsercizio::avvisa(const QString& testo)
+void FinestraEsercizio::AvvisaLista(const QString& testo)
 {
     if (!inApertura_) {
         programma_.servizi().MsgBox(widget(), testo, msg::Critical, TitoloProgramma);

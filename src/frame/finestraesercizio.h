@@ -82,8 +82,9 @@ public:
     void MostraAvanti();
     void NascondiAvanti();
 
-    // False when the last load found no readable list (and said so).
-    bool ListaLetta = false;
+    // True when the last load said already what is wrong with the list in use: it cannot be read,
+    // or (a teacher's pair list) it gives the window nothing, and the list put in its place neither.
+    bool ListaAvvisata = false;
 
     // The exercise's own routines, called by the frame.
     virtual void RicaricaLista() = 0;   // CaricaLista or CaricaCoppie
@@ -121,11 +122,13 @@ protected:
     // over this window and nothing scans behind it.
     // The list at `percorso` cannot be read.
     void AvvisaListaIlleggibile(const QString& percorso);
+    // Any other message about the list.
+    void AvvisaLista(const QString& testo);
     // The list in use gives this window nothing to work on (no sentence it can draw, not enough
-    // pairs): the scan stops, and `avviso` says so, unless the loader said already that the list
-    // could not be read. With the keys or a switch nothing is left to do here: the window then
-    // closes and the menu comes back. With the mouse it stays, and another list can be chosen
-    // from its menus.
+    // pairs): the scan stops, and `avviso` says so, unless the loader said already what is wrong
+    // with the list (ListaAvvisata). With the keys or a switch nothing is left to do here: the
+    // window then closes and the menu comes back. With the mouse it stays, and another list can be
+    // chosen from its menus.
     void ListaSenzaElementi(const QString& avviso);
 
     // What covers the whole exercise and takes every key while it is shown (the results grid, a
@@ -158,7 +161,6 @@ private:
     QStringList avvisi_;       // messages waiting
     bool tornaAlMenu_ = false; // nothing to work on, with the keys: the menu once they are said
     bool rimandato_ = false;   // dopoIlPasso is on its way
-    void avvisa(const QString& testo);
     // What waits for the step under way to be over: the messages waiting, then the way back to
     // the menu when asked.
     void rimanda();

@@ -40,16 +40,16 @@ void FinestraFrasi::CaricaLista()
 {
     NumeroFrasi = 0;
     Frasi.fill(QString());
-    ListaLetta = false;
+    ListaAvvisata = false;
 
     const QString percorso = PercorsoInUso();
     const std::optional<QStringList> righe =
         file::EsisteFile(percorso) ? file::LeggiRighe(percorso, MassimoRighe, ByteMassimiLista) : std::nullopt;
     if (!righe) {
         AvvisaListaIlleggibile(percorso);
+        ListaAvvisata = true;
         return;
     }
-    ListaLetta = true;
     for (const QString& riga : *righe) {
         if (NumeroFrasi >= MassimoRighe) break;
         ++NumeroFrasi;

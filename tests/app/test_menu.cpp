@@ -665,7 +665,8 @@ void TestMenu::listaSenzaElementi_data()
     QTest::newRow("Form15s, manual, no implied subject")
         << 4 << 1 << "Riconoscisoggettopredicato/sottinteso.txt" << QByteArray("Il gatto#0#dorme#1#") << MessaggioNessunaFrase;
     QTest::newRow("Form1s, arrows, empty list") << 0 << 3 << "soggettopredicato/lista.txt" << QByteArray("") << MessaggioNessunaCoppia;
-    QTest::newRow("Form3s, automatic, two subjects") << 1 << 2 << "soggettopredicato/lista.txt" << due << MessaggioPocheCoppie;
+    QTest::newRow("Form3s, automatic, two pairs") << 1 << 2 << "soggettopredicato/lista.txt" << due.left(24) << MessaggioPocheCoppie;
+    QTest::newRow("Form3, mouse, two subjects") << 1 << 0 << "soggettopredicato/lista.txt" << due << MessaggioPocheSoggetti;
     QTest::newRow("Form7s, manual, no list") << 6 << 1 << "complementi/specificazione.txt" << QByteArray()
                                              << "Non riesco a leggere la lista:\n%1";
 }

@@ -19,6 +19,9 @@
 namespace {
 
 const QByteArray Cane = "\"il cane\",0,\"abbaia\",1\n";
+// Four pairs, two subjects.
+const QByteArray GalloCane = "\"il gallo\",0,\"canta\",1\n\"il gallo\",0,\"becca\",1\n"
+                             "\"il cane\",0,\"abbaia\",1\n\"il cane\",0,\"corre\",1\n";
 
 // n pairs "soggetto k" / "predicato k".
 QByteArray Coppie(int n)
@@ -28,10 +31,18 @@ QByteArray Coppie(int n)
     return b;
 }
 
-// The pair windows' own list, of the given lines.
+// The pair windows' own list, and a window opened on it with the given lines.
+const QString ListaCoppie = QStringLiteral("testifrasolino/soggettopredicato/lista.txt");
 Lancio Su(const QByteArray& righe, std::int16_t modo = ModoMouse)
 {
-    return {.lista = QStringLiteral("testifrasolino/soggettopredicato/lista.txt"), .righe = righe, .modo = modo};
+    return {.lista = ListaCoppie, .righe = righe, .modo = modo};
+}
+
+// What a window says of a list that gives it no exercise.
+QString Avviso(const QString& finestra)
+{
+    if (finestra.startsWith("Form1")) return MessaggioNessunaCoppia;
+    return finestra == "Form3" ? MessaggioPocheSoggetti : MessaggioPocheCoppie;
 }
 
 } // namespace
@@ -355,7 +366,8 @@ private slots:
     }
 
     // Lists that give no item: one notice, nothing on screen; the mouse window goes on with another
-    // list, the scanning window closes.
+    // list, the scanning window closes. Form3s judges each row by its own item, even beside another
+    // with the same subject.
     void listeSenzaElementi_data()
     {
         QTest::addColumn<QString>("finestra");
@@ -373,6 +385,8 @@ private slots:
             << "Form3" << QByteArray(Coppie(3) + "\"soggetto 1\",0,\"corre\",1\n") << 3;
         QTest::newRow("Form3s, same subject twice: four rows")
             << "Form3s" << QByteArray(Coppie(3) + "\"soggetto 1\",0,\"corre\",1\n") << 4;
+        QTest::newRow("Form3, four pairs of two subjects") << "Form3" << GalloCane << 0;
+        QTest::newRow("Form3s, four pairs of two subjects: four rows") << "Form3s" << GalloCane << 4;
     }
     void listeSenzaElementi()
     {
@@ -381,7 +395,7 @@ private slots:
         QFETCH(int, righe);
         ProvaFinestra<FinestraCoppie> t(finestra, Su(lista, finestra.endsWith('s') ? ModoScansioneManuale : ModoMouse));
         Ambiente& a = t.a;
-        QCOMPARE(int(a.servizi->messaggi.size()), righe == 0 ? 1 : 0);
+        QCOMPARE(a.servizi->TestiMessaggi(), righe == 0 ? QStringList{Avviso(finestra)} : QStringList{});
         // With the keys there is nothing to do without an item: the window goes, the menu comes back.
         if (righe == 0 && finestra.endsWith('s')) {
             QVERIFY(!t.f->Caricata());
@@ -399,8 +413,16 @@ private slots:
             for (int i = 0; i < FinestraAbbina::Righe; ++i) QCOMPARE(m->Label4(i).isVisible(), i < righe);
             if (auto* s = dynamic_cast<Form3s*>(m)) {
                 QVERIFY(s->controlli().Shape1->isVisible());
-                t.Tasti("E");
-                QCOMPARE(int(a.p->Errati) + int(a.p->Esatti), 1);
+                // Another row's box (one with the same subject where there is one), then its own.
+                const int propria = s->SoggettoDellaRiga[0];
+                int altra = (propria + 1) % righe;
+                for (int i = 0; i < righe; ++i)
+                    if (i != propria && s->Label3(i).Caption() == s->Label3(propria).Caption()) altra = i;
+                for (const int casella : {altra, propria}) {
+                    for (int passi = 0; s->CasellaEvidenziata != casella && passi < righe; ++passi) t.Tasti("S");
+                    t.Tasti("E");
+                }
+                QCOMPARE(t.Punteggio(), QString("1 1"));
             }
         }
         // Another list, and the window goes on.
@@ -412,23 +434,67 @@ private slots:
             QCOMPARE(m->RigheInUso(), 9);
     }
 
-    // A chosen list that is no file to read (a pipe, a device) is said, and the default list is used.
-    void listaIlleggibile_data()
+    // A list chosen with "Modifica archivio in uso" that cannot be read (a pipe, a device) or gives
+    // the window no exercise is said once, and the default list takes its place; when that gives
+    // nothing either, the keys' windows close, and say it again at the next opening.
+    void listaScelta_data()
     {
         QTest::addColumn<QString>("finestra");
-        QTest::newRow("a pipe") << "Form1";
-        QTest::newRow("a link to /dev/zero") << "Form3";
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QByteArray>("scelta"); // "|pipe", "|zero": no list to read
+        QTest::addColumn<QByteArray>("predefinita");
+        QTest::addColumn<QStringList>("avvisi"); // %1: the chosen list; "*": the window's own notice
+        QTest::addColumn<int>("numero");         // pairs read; 0: the window closed
+        const QStringList illeggibile{"Non riesco a leggere la lista:\n%1"}, proprio{"*"};
+        QTest::newRow("Form1, a pipe") << "Form1" << 0 << QByteArray("|pipe") << Coppie(9) << illeggibile << 9;
+        QTest::newRow("Form3, a link to /dev/zero") << "Form3" << 0 << QByteArray("|zero") << Coppie(9) << illeggibile << 9;
+        QTest::newRow("Form1s arrows, empty") << "Form1s" << 3 << QByteArray() << Coppie(9) << proprio << 9;
+        QTest::newRow("Form1s arrows, two pairs: used") << "Form1s" << 3 << Coppie(2) << Coppie(9) << QStringList{} << 2;
+        QTest::newRow("Form3s manual, empty") << "Form3s" << 1 << QByteArray() << Coppie(9) << proprio << 9;
+        QTest::newRow("Form3s manual, two pairs") << "Form3s" << 1 << Coppie(2) << Coppie(9) << proprio << 9;
+        QTest::newRow("Form3 mouse, two subjects") << "Form3" << 0 << GalloCane << Coppie(9) << proprio << 9;
+        QTest::newRow("Form1s arrows, default empty too") << "Form1s" << 3 << QByteArray() << QByteArray() << proprio << 0;
+        QTest::newRow("Form3s manual, default short too") << "Form3s" << 1 << Coppie(2) << Coppie(2) << proprio << 0;
+        QTest::newRow("Form3s automatic, default empty too") << "Form3s" << 2 << QByteArray() << QByteArray() << proprio << 0;
     }
-    void listaIlleggibile()
+    void listaScelta()
     {
         QFETCH(QString, finestra);
-        ProvaFinestra<FinestraCoppie> t(finestra, Su(Coppie(9)));
-        const QString scelta = t.a.cartellaProgramma.filePath("scelta.txt");
-        QVERIFY(finestra == "Form1" ? mkfifo(QFile::encodeName(scelta).constData(), 0600) == 0 : QFile::link("/dev/zero", scelta));
-        t.a.servizi->fileScelti = {scelta};
-        t.f->cornice().mnuCambia->Scegli();
-        QCOMPARE(t.a.servizi->TestiMessaggi(), QStringList{"Non riesco a leggere la lista:\n" + scelta});
-        QCOMPARE(t.f->NumeroFrasi, std::int16_t(9)); // the default list
+        QFETCH(int, modo);
+        QFETCH(QByteArray, scelta);
+        QFETCH(int, numero);
+        ProvaFinestra<FinestraCoppie> t(finestra, Su(Coppie(9), static_cast<std::int16_t>(modo)));
+        Ambiente& a = t.a;
+        QFETCH(QByteArray, predefinita);
+        a.Scrivi(ListaCoppie, predefinita);
+        QString percorso = a.cartellaProgramma.filePath("scelta.txt");
+        if (scelta == "|pipe")
+            QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
+        else if (scelta == "|zero")
+            QVERIFY(QFile::link("/dev/zero", percorso));
+        else
+            percorso = a.Scrivi("scelta.txt", scelta);
+        QFETCH(QStringList, avvisi);
+        avvisi.replaceInStrings("%1", percorso).replaceInStrings(QRegularExpression("^\\*$"), Avviso(finestra));
+
+        for (int apertura = 0; apertura < 2; ++apertura) {
+            if (apertura == 0) {
+                a.servizi->fileScelti = {percorso};
+                t.f->cornice().mnuCambia->Scegli();
+            } else {
+                a.servizi->messaggi.clear();
+                t.f->Scarica();
+                a.Apri<FinestraCoppie>(finestra);
+            }
+            EliminaRimandati();
+            // Said once; at the next opening the default list again, said only when it gives nothing.
+            QCOMPARE(a.servizi->TestiMessaggi(), apertura == 0 || numero == 0 ? avvisi : QStringList{});
+            QCOMPARE(t.f->Caricata(), numero > 0);
+            if (numero == 0) continue;
+            QCOMPARE(t.f->NumeroFrasi, std::int16_t(numero));
+            if (auto* p = dynamic_cast<FinestraSoggettoPredicato*>(t.f)) QVERIFY(p->CoppiaInCorso());
+            if (auto* m = dynamic_cast<FinestraAbbina*>(t.f)) QCOMPARE(m->RigheInUso(), 9);
+        }
     }
 
     // Items never drawn: one with an empty predicate, and what a longer list had in a place where the

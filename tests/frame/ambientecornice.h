@@ -28,7 +28,7 @@ public:
     int frasi = 0;
 };
 
-// A pair window that only counts the items the frame asks for.
+// A pair window that only counts the items the frame asks for: any list will do.
 class CoppieContate : public FinestraCoppie {
 public:
     using FinestraCoppie::FinestraCoppie;
@@ -44,7 +44,7 @@ inline std::unique_ptr<FinestraEsercizio> CreaFinestra(Programma& p, const QStri
 {
     const ProgettoFinestra* progetto = Progetto(nome);
     if (!progetto) return nullptr;
-    if (progetto->lista == ListaIniziale::Coppie) return std::make_unique<CoppieContate>(p, *progetto);
+    if (progetto->lista == ListaIniziale::Coppie) return std::make_unique<CoppieContate>(p, *progetto, ProgettoCoppie{.minimo = 0, .avviso = {}});
     return std::make_unique<FrasiContate>(p, *progetto);
 }
 

@@ -32,18 +32,19 @@ void Inquadra(Forma& forma, const Etichetta& e, int scostamento)
 
 ProgettoAbbina AbbinaForm3()
 {
-    return {.leftSoggetti = 240, .widthSoggetti = 3495, .leftCaselle = 4200, .widthCaselle = 4305, .soggettiDiversi = true};
+    return {.leftSoggetti = 240, .widthSoggetti = 3495, .leftCaselle = 4200, .widthCaselle = 4305};
 }
 
 ProgettoAbbina AbbinaForm3s()
 {
-    return {.leftSoggetti = 240, .widthSoggetti = 4455, .leftCaselle = 4920, .widthCaselle = 3495, .soggettiDiversi = false};
+    return {.leftSoggetti = 240, .widthSoggetti = 4455, .leftCaselle = 4920, .widthCaselle = 3495};
 }
 
 } // namespace
 
-FinestraAbbina::FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina)
-    : FinestraCoppie(programma, progetto), abbina_(abbina)
+FinestraAbbina::FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina,
+                               ProgettoCoppie coppie)
+    : FinestraCoppie(programma, progetto, std::move(coppie)), abbina_(abbina)
 {
     ControlliDelCaricamento(Label3, Label4, c2_);
 }
@@ -122,18 +123,11 @@ void FinestraAbbina::NuovoEsercizio()
     InizioEsercizio();
     for (Etichetta& e : Label4) e.setBackColor(Bianco);
 
-    const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoCoppie);
-    const coppie::Utilizzabile utilizzabile = [this](int i) { return coppie::CoppiaUtilizzabile(Soggetti[i], Predicati[i]); };
-    // Both windows need three different subjects, even where the draw lets a subject come twice:
-    // with fewer the rows could not be told apart.
-    const bool abbastanza =
-        coppie::ChiaviDiverse(numero, utilizzabile, [this](int i) { return Soggetti[i]; }) >= coppie::RigheMinime;
     const std::vector<int> a =
-        abbastanza ? coppie::EstraiCoppie(
-                         numero, Righe, utilizzabile,
-                         [this](int i) { return abbina_.soggettiDiversi ? Soggetti[i] : QString::number(i); },
-                         [this](int n) { return programma_.Casuale(n); })
-                   : std::vector<int>{};
+        ListaSufficiente()
+            ? coppie::EstraiCoppie(NumeroCoppie(), Righe, [this](int i) { return Utilizzabile(i); },
+                                   [this](int i) { return Chiave(i); }, [this](int n) { return programma_.Casuale(n); })
+            : std::vector<int>{};
     righeInUso_ = coppie::RigheInUso(NumeroRighe, static_cast<int>(a.size()));
     for (int i = 0; i < Righe; ++i) {
         const bool estratta = i < static_cast<int>(a.size());
@@ -143,7 +137,7 @@ void FinestraAbbina::NuovoEsercizio()
     ScombiccheraPosti();
     if (righeInUso_ == 0) {
         // Not even three pairs: no rows, and the notice.
-        ListaSenzaElementi(MessaggioPocheCoppie);
+        SenzaEsercizio();
         return;
     }
     EsercizioMostrato();
@@ -230,8 +224,12 @@ void FinestraAbbina::Command4_Click()
 
 // ---- Form3 -------------------------------------------------------------------------------------
 
+// Form3 never shows two items with the same subject: either subject would look right on either box,
+// yet only its own counts. Form3s answers row by row, each row judged by its own item, so there only
+// the items must differ.
 Form3::Form3(Programma& programma, const ProgettoFinestra& progetto)
-    : FinestraAbbina(programma, progetto, AbbinaForm3())
+    : FinestraAbbina(programma, progetto, AbbinaForm3(),
+                     {.minimo = coppie::RigheMinime, .soggettiDiversi = true, .avviso = MessaggioPocheSoggetti})
 {
     Label4.Collega([this](int i, Etichetta* e) {
         connect(e, &Etichetta::DragDrop, this, [this, i](Etichetta* origine) { Label4_DragDrop(i, origine); });
@@ -281,7 +279,8 @@ void Form3::Label4_DragDrop(int Index, Etichetta* Source)
 // ---- Form3s ------------------------------------------------------------------------------------
 
 Form3s::Form3s(Programma& programma, const ProgettoFinestra& progetto)
-    : FinestraAbbina(programma, progetto, AbbinaForm3s()),
+    : FinestraAbbina(programma, progetto, AbbinaForm3s(),
+                     {.minimo = coppie::RigheMinime, .soggettiDiversi = false, .avviso = MessaggioPocheCoppie}),
       caselle_(programma, Label4, CasellaEvidenziata, Bianco,
                {.sceglibile = [this](int i) { return i < RigheInUso() && !Label4(i).Caption().isEmpty(); },
                 .seleziona = [this] { Confermato(); },

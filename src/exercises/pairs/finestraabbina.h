@@ -11,9 +11,13 @@
 #include <array>
 #include <cstdint>
 
-// The notice shown when the list in use cannot fill even the smallest exercise.
+// The notices shown when the list in use cannot fill even the smallest exercise: Form3 needs pairs
+// with three different subjects, Form3s three pairs.
+inline const QString MessaggioPocheSoggetti = QStringLiteral(
+    "La lista in uso non contiene abbastanza coppie con soggetti diversi (ne servono almeno 3): "
+    "scegli un'altra lista.");
 inline const QString MessaggioPocheCoppie = QStringLiteral(
-    "La lista in uso non contiene abbastanza coppie diverse di soggetto e predicato (ne servono almeno 3): "
+    "La lista in uso non contiene abbastanza coppie di soggetto e predicato (ne servono almeno 3): "
     "scegli un'altra lista.");
 
 // Where the two windows' rows stand, twips.
@@ -22,8 +26,6 @@ struct ProgettoAbbina {
     int widthSoggetti = 0;
     int leftCaselle = 0;
     int widthCaselle = 0;
-    // The draw keeps subjects of the same text apart (else only the same item).
-    bool soggettiDiversi = false;
 };
 
 class FinestraAbbina : public FinestraCoppie {
@@ -32,7 +34,8 @@ public:
     static constexpr int Righe = coppie::RigheMassime;
     static constexpr Colore Bianco = colore::Bianco;
 
-    FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina);
+    FinestraAbbina(Programma& programma, const ProgettoFinestra& progetto, ProgettoAbbina abbina,
+                   ProgettoCoppie coppie);
 
     // Label3(i) the subject of item a(i), Label4(i) its predicate box; row k lies at 240 + 720 k.
     ArrayControlli<Etichetta> Label3;
@@ -50,8 +53,8 @@ public:
     // Entry k: the subject label standing on row k.
     std::array<std::int16_t, Righe> SoggettoDellaRiga{};
 
-    // The rows of the exercise on screen: NumeroRighe, or fewer when the list has fewer different
-    // pairs; 0 when there is no exercise.
+    // The rows of the exercise on screen: NumeroRighe, or fewer when the list has fewer items its
+    // draw tells apart; 0 when there is no exercise.
     int RigheInUso() const { return righeInUso_; }
 
     // The next item is a whole exercise.

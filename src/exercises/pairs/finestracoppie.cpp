@@ -7,10 +7,11 @@
 #include <QFileInfo>
 
 #include <limits>
+#include <utility>
 
-FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, LetturaCampi lettura,
+FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, ProgettoCoppie coppie,
                                QObject* parent)
-    : FinestraEsercizio(programma, progetto, parent), lettura_(lettura)
+    : FinestraEsercizio(programma, progetto, parent), coppie_(std::move(coppie))
 {
 }
 
@@ -21,36 +22,52 @@ QStringList FinestraCoppie::RigaSoggettoPredicato() const
     return {QString::number(Livello), valido ? Soggetti[i] : QString(), valido ? Predicati[i] : QString(), SegniErrore};
 }
 
+bool FinestraCoppie::ListaSufficiente() const
+{
+    return coppie::ChiaviDiverse(NumeroCoppie(), [this](int i) { return Utilizzabile(i); },
+                                 [this](int i) { return Chiave(i); }) >= coppie_.minimo;
+}
+
 void FinestraCoppie::CaricaCoppie()
 {
-    NumeroFrasi = 0;
-    ListaLetta = false;
     const QString predefinita = programma_.PercorsoDati(QStringLiteral("testifrasolino/soggettopredicato/lista.txt"));
     // No list chosen, or one gone (a hidden file counts as gone): the default one, without a word.
     const QFileInfo scelta(PercorsoLista);
     if (PercorsoLista.isEmpty() || !scelta.exists() || (scelta.isFile() && !file::EsisteFile(PercorsoLista)))
         PercorsoLista = predefinita;
 
+    ListaAvvisata = false;
+    if (PercorsoLista != predefinita) {
+        // The teacher's list: what is wrong with it is said, and the default list takes its place.
+        const bool letta = leggiCoppie(PercorsoLista);
+        if (letta && ListaSufficiente()) return;
+        if (letta) {
+            // Said once: should the default list give nothing either, the draw says it no more.
+            AvvisaLista(coppie_.avviso);
+            ListaAvvisata = true;
+        } else {
+            AvvisaListaIlleggibile(PercorsoLista);
+        }
+        PercorsoLista = predefinita;
+    }
+    if (!leggiCoppie(PercorsoLista)) {
+        AvvisaListaIlleggibile(PercorsoLista);
+        ListaAvvisata = true;
+    }
+}
+
+bool FinestraCoppie::leggiCoppie(const QString& percorso)
+{
+    NumeroFrasi = 0;
+    // Something there that is no ordinary file is never opened: a pipe would hold the window up.
     // A record may run over several lines: the list is bounded by its bytes, the reader stops at
     // the last record kept.
-    auto leggi = [](const QString& percorso) -> std::optional<QByteArray> {
-        // Something there that is no ordinary file is never opened: a pipe would hold the window up.
-        if (!file::EsisteFile(percorso)) return std::nullopt;
-        return file::LeggiInizio(percorso, std::numeric_limits<qsizetype>::max(), ByteMassimiLista);
-    };
-    std::optional<QByteArray> byte = leggi(PercorsoLista);
-    if (!byte && PercorsoLista != predefinita) {
-        // The teacher's list cannot be read: said, and the default list takes its place.
-        AvvisaListaIlleggibile(PercorsoLista);
-        PercorsoLista = predefinita;
-        byte = leggi(PercorsoLista);
-    }
-    if (!byte) {
-        AvvisaListaIlleggibile(PercorsoLista);
-        return;
-    }
-    ListaLetta = true;
-    for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie, lettura_)) {
+    const std::optional<QByteArray> byte =
+        file::EsisteFile(percorso)
+            ? file::LeggiInizio(percorso, std::numeric_limits<qsizetype>::max(), ByteMassimiLista)
+            : std::nullopt;
+    if (!byte) return false;
+    for (const RecordCoppia& r : LeggiListaCoppie(file::Decodifica(*byte), MassimoCoppie, coppie_.lettura)) {
         ++NumeroFrasi;
         // A record without a subject or a predicate leaves that entry empty, never an earlier list's.
         Soggetti[NumeroFrasi].clear();
@@ -60,4 +77,5 @@ void FinestraCoppie::CaricaCoppie()
             if (campo.codice == CodiceCoppia::Predicato) Predicati[NumeroFrasi] = campo.testo;
         }
     }
+    return true;
 }

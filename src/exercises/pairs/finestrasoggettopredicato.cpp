@@ -40,7 +40,7 @@ void Inquadra(Forma& forma, const Etichetta& e, int bordo)
 } // namespace
 
 FinestraSoggettoPredicato::FinestraSoggettoPredicato(Programma& programma, const ProgettoFinestra& progetto)
-    : FinestraCoppie(programma, progetto, LetturaCampi::InteroETesto)
+    : FinestraCoppie(programma, progetto, {.lettura = LetturaCampi::InteroETesto, .avviso = MessaggioNessunaCoppia})
 {
     ControlliDelCaricamento(Caselle, Label3);
 }
@@ -102,10 +102,8 @@ void FinestraSoggettoPredicato::NuovaFrase()
     if (c_.mnuLivelli) c_.mnuLivelli->setBloccato(true);
     SegniErrore.clear();
 
-    const int numero = std::clamp<int>(NumeroFrasi, 0, MassimoCoppie);
     const std::optional<int> indice = coppie::EstraiCoppia(
-        numero, [this](int i) { return coppie::CoppiaUtilizzabile(Soggetti[i], Predicati[i]); },
-        [this](int n) { return programma_.Casuale(n); });
+        NumeroCoppie(), [this](int i) { return Utilizzabile(i); }, [this](int n) { return programma_.Casuale(n); });
     if (!indice) {
         SenzaCoppie();
         return;
@@ -132,7 +130,7 @@ void FinestraSoggettoPredicato::SenzaCoppie()
     }
     if (c_.mnuLivelli) c_.mnuLivelli->setBloccato(false);
     CoppiaChiusa();
-    ListaSenzaElementi(MessaggioNessunaCoppia);
+    SenzaEsercizio();
 }
 
 void FinestraSoggettoPredicato::ScombiccheraPosti()
