@@ -1,8 +1,9 @@
 // How long opening an exercise window takes, and how much memory it takes above the program's idle
 // size, when its list is very large; and how the resident memory grows while a window draws
 // sentence after sentence. Run by hand (scripts/bench-liste builds it without sanitizers):
-//   QT_QPA_PLATFORM=offscreen bench_liste [case]
+//   QT_QPA_PLATFORM=offscreen bench_liste [--breve] [case]
 // Without a case every case runs in a process of its own, so that each one's peak is its own.
+// --breve: lists of 1 MB and 200 sentences, a run of a few seconds (ctest runs it so).
 #include "app/progettifinestre.h"
 #include "frame/finestraesercizio.h"
 #include "core/programma.h"
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -115,6 +117,7 @@ void Disegni(int volte)
         }
     };
     giro(200); // every size class in use once
+    diverse = 0;
     const long prima = StatoKiB("VmRSS");
     QElapsedTimer t;
     t.start();
@@ -126,27 +129,31 @@ void Disegni(int volte)
     f->Scarica();
 }
 
+// The size of the big lists and the number of sentences drawn; smaller in a short run.
+bool breve = false;
+qsizetype Byte(qsizetype byte) { return breve ? std::min<qsizetype>(byte, 1'000'000) : byte; }
+
 const std::map<QString, std::function<void()>>& Casi()
 {
+    // Three pairs of different subjects: the matching window draws an exercise from them.
+    static const QByteArray tre = "\"il cane\",0,\"abbaia\",1\r\n\"il gatto\",0,\"miagola\",1\r\n"
+                                  "\"il gallo\",0,\"canta\",1\r\n";
     static const std::map<QString, std::function<void()>> casi = {
-        {"coppie50", [] {
-             Apertura("coppie50", "Form3", "soggettopredicato/lista.txt", "\"il cane\",0,\"abbaia\",1\r\n",
-                      "\"il cane\",0,\"abbaia\",1\r\n", 50'000'000);
-         }},
+        {"coppie50", [] { Apertura("coppie50", "Form3", "soggettopredicato/lista.txt", tre, tre, Byte(50'000'000)); }},
         {"coppie50-riga", [] {
              // One 50 MB record: a quote never closed.
              Apertura("coppie50-riga", "Form1", "soggettopredicato/lista.txt", "\"il cane\",0,\"abbaia\",1\r\n",
-                      "\"il cane, ", 50'000'000);
+                      "\"il cane, ", Byte(50'000'000));
          }},
         {"frasi50", [] {
              Apertura("frasi50", "Form2", "Riconoscisoggettopredicato/liv1.txt", "Il cane#0#abbaia#1#\r\n",
-                      "Il gatto#0#mangia#1#il topo#2#\r\n", 50'000'000);
+                      "Il gatto#0#mangia#1#il topo#2#\r\n", Byte(50'000'000));
          }},
         {"riga1", [] {
              Apertura("riga1", "Form2", "Riconoscisoggettopredicato/liv1.txt", "Il cane#0#abbaia#1#\r\n", "ab#1#",
-                      1'000'000);
+                      Byte(1'000'000));
          }},
-        {"disegni", [] { Disegni(10000); }},
+        {"disegni", [] { Disegni(breve ? 200 : 10000); }},
     };
     return casi;
 }
@@ -156,7 +163,8 @@ const std::map<QString, std::function<void()>>& Casi()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList argomenti = app.arguments().mid(1);
+    QStringList argomenti = app.arguments().mid(1);
+    breve = argomenti.removeAll(QStringLiteral("--breve")) > 0;
     if (!argomenti.isEmpty()) {
         const auto caso = Casi().find(argomenti[0]);
         if (caso == Casi().end()) {
@@ -170,7 +178,7 @@ int main(int argc, char** argv)
     for (const auto& [nome, _] : Casi()) {
         QProcess figlio;
         figlio.setProcessChannelMode(QProcess::ForwardedChannels);
-        figlio.start(app.applicationFilePath(), {nome});
+        figlio.start(app.applicationFilePath(), breve ? QStringList{QStringLiteral("--breve"), nome} : QStringList{nome});
         figlio.waitForFinished(-1);
         if (figlio.exitStatus() != QProcess::NormalExit || figlio.exitCode() != 0) esito = 1;
     }
