@@ -462,38 +462,29 @@ private slots:
         QFETCH(QString, finestra);
         QFETCH(int, modo);
         QFETCH(QByteArray, scelta);
+        QFETCH(QByteArray, predefinita);
+        QFETCH(QStringList, avvisi);
         QFETCH(int, numero);
         ProvaFinestra<FinestraCoppie> t(finestra, Su(Coppie(9), static_cast<std::int16_t>(modo)));
-        Ambiente& a = t.a;
-        QFETCH(QByteArray, predefinita);
-        a.Scrivi(ListaCoppie, predefinita);
-        QString percorso = a.cartellaProgramma.filePath("scelta.txt");
-        if (scelta == "|pipe")
-            QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
-        else if (scelta == "|zero")
-            QVERIFY(QFile::link("/dev/zero", percorso));
-        else
-            percorso = a.Scrivi("scelta.txt", scelta);
-        QFETCH(QStringList, avvisi);
+        t.a.Scrivi(ListaCoppie, predefinita);
+        QString percorso = t.a.cartellaProgramma.filePath("scelta.txt");
+        if (scelta == "|pipe") QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
+        else if (scelta == "|zero") QVERIFY(QFile::link("/dev/zero", percorso));
+        else percorso = t.a.Scrivi("scelta.txt", scelta);
         avvisi.replaceInStrings("%1", percorso).replaceInStrings(QRegularExpression("^\\*$"), Avviso(finestra));
-
+        t.a.servizi->fileScelti = {percorso};
+        t.f->cornice().mnuCambia->Scegli();
         for (int apertura = 0; apertura < 2; ++apertura) {
-            if (apertura == 0) {
-                a.servizi->fileScelti = {percorso};
-                t.f->cornice().mnuCambia->Scegli();
-            } else {
-                a.servizi->messaggi.clear();
-                t.f->Scarica();
-                a.Apri<FinestraCoppie>(finestra);
-            }
             EliminaRimandati();
-            // Said once; at the next opening the default list again, said only when it gives nothing.
-            QCOMPARE(a.servizi->TestiMessaggi(), apertura == 0 || numero == 0 ? avvisi : QStringList{});
+            // Said once; the next opening reads the default list, and says only that it gives nothing.
+            QCOMPARE(t.a.servizi->TestiMessaggi(), apertura == 0 || numero == 0 ? avvisi : QStringList{});
             QCOMPARE(t.f->Caricata(), numero > 0);
-            if (numero == 0) continue;
-            QCOMPARE(t.f->NumeroFrasi, std::int16_t(numero));
-            if (auto* p = dynamic_cast<FinestraSoggettoPredicato*>(t.f)) QVERIFY(p->CoppiaInCorso());
-            if (auto* m = dynamic_cast<FinestraAbbina*>(t.f)) QCOMPARE(m->RigheInUso(), 9);
+            if (numero > 0) QCOMPARE(t.f->NumeroFrasi, std::int16_t(numero));
+            if (auto* p = dynamic_cast<FinestraSoggettoPredicato*>(t.f)) QCOMPARE(p->CoppiaInCorso(), numero > 0);
+            if (auto* m = dynamic_cast<FinestraAbbina*>(t.f)) QCOMPARE(m->RigheInUso(), numero > 0 ? 9 : 0);
+            t.a.servizi->messaggi.clear();
+            t.f->Scarica();
+            t.a.Apri<FinestraCoppie>(finestra);
         }
     }
 
