@@ -210,9 +210,14 @@ void FinestraEsercizio::AccendiTimer()
     if (c_.Scansione) c_.Scansione->Riprendi();
 }
 
+QString FinestraEsercizio::TestoListaIlleggibile(const QString& percorso)
+{
+    return QStringLiteral("Non riesco a leggere la lista:\n") + percorso;
+}
+
 void FinestraEsercizio::AvvisaListaIlleggibile(const QString& percorso)
 {
-    AvvisaLista(QStringLiteral("Non riesco a leggere la lista:\n") + percorso);
+    AvvisaLista(TestoListaIlleggibile(percorso));
 }
 
 void FinestraEsercizio::ListaSenzaElementi(const QString& avviso)

@@ -120,7 +120,8 @@ protected:
     // The messages about the list, over this window. One that comes up while the window opens is
     // shown once the window is on screen and the menu that opened it is gone, so that it is drawn
     // over this window and nothing scans behind it.
-    // The list at `percorso` cannot be read.
+    // The list at `percorso` cannot be read: the message, and saying it.
+    static QString TestoListaIlleggibile(const QString& percorso);
     void AvvisaListaIlleggibile(const QString& percorso);
     // Any other message about the list.
     void AvvisaLista(const QString& testo);

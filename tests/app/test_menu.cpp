@@ -664,8 +664,10 @@ void TestMenu::listaSenzaElementi_data()
     QTest::newRow("Form7, mouse, role 11") << 6 << 0 << "complementi/specificazione.txt" << ruolo11 << MessaggioNessunaFrase;
     QTest::newRow("Form15s, manual, no implied subject")
         << 4 << 1 << "Riconoscisoggettopredicato/sottinteso.txt" << QByteArray("Il gatto#0#dorme#1#") << MessaggioNessunaFrase;
-    QTest::newRow("Form1s, arrows, empty list") << 0 << 3 << "soggettopredicato/lista.txt" << QByteArray("") << MessaggioNessunaCoppia;
-    QTest::newRow("Form3s, automatic, two pairs") << 1 << 2 << "soggettopredicato/lista.txt" << due << MessaggioPocheCoppie;
+    QTest::newRow("Form1s, arrows, empty list") << 0 << 3 << "soggettopredicato/lista.txt" << QByteArray("") 
+        << "La lista in uso non contiene nessuna coppia di soggetto e predicato: scegli un'altra lista.";
+    QTest::newRow("Form3s, automatic, two pairs") << 1 << 2 << "soggettopredicato/lista.txt" << due 
+        << "La lista in uso non contiene abbastanza coppie di soggetto e predicato (ne servono almeno 3): scegli un'altra lista.";
     QTest::newRow("Form7s, manual, no list") << 6 << 1 << "complementi/specificazione.txt" << QByteArray()
                                              << "Non riesco a leggere la lista:\n%1";
 }

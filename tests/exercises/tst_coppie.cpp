@@ -38,11 +38,49 @@ Lancio Su(const QByteArray& righe, std::int16_t modo = ModoMouse)
     return {.lista = ListaCoppie, .righe = righe, .modo = modo};
 }
 
-// What a window says of a list that gives it no exercise.
+// What a window says a list lacks, and its notice for the list in use when that gives no exercise.
+QString Mancanza(const QString& finestra)
+{
+    if (finestra.startsWith("Form1")) return "nessuna coppia di soggetto e predicato";
+    return finestra == "Form3" ? "abbastanza coppie con soggetti diversi (ne servono almeno 3)"
+                               : "abbastanza coppie di soggetto e predicato (ne servono almeno 3)";
+}
 QString Avviso(const QString& finestra)
 {
-    if (finestra.startsWith("Form1")) return MessaggioNessunaCoppia;
-    return finestra == "Form3" ? MessaggioPocheSoggetti : MessaggioPocheCoppie;
+    return "La lista in uso non contiene " + Mancanza(finestra) + ": scegli un'altra lista.";
+}
+
+// Plays a Form3s exercise in manual scanning, as the subjects on screen read: each row on a box of
+// its subject, another row's wherever one still shows text, and row 1 first on a box of another
+// subject. After each select: the counters, the grid row, the captions and which boxes are empty.
+void GiocaForm3s(const ProvaFinestra<FinestraCoppie>& t, Form3s& f)
+{
+    const int righe = f.RigheInUso();
+    QStringList soggetti, predicati;
+    for (int i = 0; i < righe; ++i) soggetti << f.Label3(i).Caption(), predicati << f.Label4(i).Caption();
+    int esatti = 0, errati = 0, gemelle = 0;
+    QSet<int> vuote;
+    for (int riga = 0; riga < righe;) {
+        const int s = f.SoggettoDellaRiga[static_cast<std::size_t>(riga)];
+        const bool giusta = riga != 1 || errati > 0;
+        int casella = -1;
+        for (int j = 0; j < righe; ++j)
+            if (!vuote.contains(j) && (soggetti[j] == soggetti[s]) == giusta && (casella < 0 || casella == s)) casella = j;
+        for (int passi = 0; f.CasellaEvidenziata != casella && passi < righe; ++passi) t.Tasti("S");
+        QCOMPARE(int(f.CasellaEvidenziata), casella);
+        t.Tasti("E");
+        const QString coppia = soggetti[s] + " " + predicati[casella];
+        esatti += giusta, errati += !giusta, riga += giusta, gemelle += giusta && casella != s;
+        if (giusta) vuote.insert(casella);
+        QCOMPARE(t.Punteggio(), QString("%1 %2").arg(esatti).arg(errati));
+        QCOMPARE(RigaGriglia(f, esatti + errati), (QStringList{QString::number(esatti + errati), QString::number(righe),
+                                                               giusta ? coppia : " ", giusta ? " " : coppia}));
+        QCOMPARE(f.Label3(s).Caption(), giusta ? coppia : soggetti[s]);
+        for (int j = 0; j < righe; ++j) QCOMPARE(f.Label4(j).Caption().isEmpty(), vuote.contains(j));
+    }
+    // Where two rows show one subject, one of them took the other's box.
+    QCOMPARE(gemelle > 0, QSet<QString>(soggetti.begin(), soggetti.end()).size() < righe);
+    QVERIFY(f.AvantiAcceso);
 }
 
 } // namespace
@@ -366,8 +404,8 @@ private slots:
     }
 
     // Lists that give no item: one notice, nothing on screen; the mouse window goes on with another
-    // list, the scanning window closes. Form3s judges each row by its own item, even beside another
-    // with the same subject.
+    // list, the scanning window closes. Form3s takes for a row any box of the row's subject, its own
+    // or another row's.
     void listeSenzaElementi_data()
     {
         QTest::addColumn<QString>("finestra");
@@ -411,19 +449,7 @@ private slots:
         } else {
             QCOMPARE(m->RigheInUso(), righe);
             for (int i = 0; i < FinestraAbbina::Righe; ++i) QCOMPARE(m->Label4(i).isVisible(), i < righe);
-            if (auto* s = dynamic_cast<Form3s*>(m)) {
-                QVERIFY(s->controlli().Shape1->isVisible());
-                // Another row's box (one with the same subject where there is one), then its own.
-                const int propria = s->SoggettoDellaRiga[0];
-                int altra = (propria + 1) % righe;
-                for (int i = 0; i < righe; ++i)
-                    if (i != propria && s->Label3(i).Caption() == s->Label3(propria).Caption()) altra = i;
-                for (const int casella : {altra, propria}) {
-                    for (int passi = 0; s->CasellaEvidenziata != casella && passi < righe; ++passi) t.Tasti("S");
-                    t.Tasti("E");
-                }
-                QCOMPARE(t.Punteggio(), QString("1 1"));
-            }
+            if (auto* s = dynamic_cast<Form3s*>(m)) GiocaForm3s(t, *s);
         }
         // Another list, and the window goes on.
         a.servizi->fileScelti = {a.Scrivi("altra.txt", Coppie(9))};
@@ -435,17 +461,20 @@ private slots:
     }
 
     // A list chosen with "Modifica archivio in uso" that cannot be read (a pipe, a device) or gives
-    // the window no exercise is said once, and the default list takes its place; when that gives
-    // nothing either, the keys' windows close, and say it again at the next opening.
+    // the window no exercise is said once, by its path, and the default list takes its place; when
+    // that gives nothing either, it is said too, by its path, and the keys' windows close. The next
+    // opening reads the default list, and says only that it gives nothing.
     void listaScelta_data()
     {
         QTest::addColumn<QString>("finestra");
         QTest::addColumn<int>("modo");
         QTest::addColumn<QByteArray>("scelta"); // "|pipe", "|zero": no list to read
         QTest::addColumn<QByteArray>("predefinita");
-        QTest::addColumn<QStringList>("avvisi"); // %1: the chosen list; "*": the window's own notice
+        QTest::addColumn<QStringList>("avvisi"); // %1, %2: the chosen and the default list; %3: what the window needs
         QTest::addColumn<int>("numero");         // pairs read; 0: the window closed
-        const QStringList illeggibile{"Non riesco a leggere la lista:\n%1"}, proprio{"*"};
+        const QString poi = "\nAl suo posto uso la lista predefinita.";
+        const QStringList illeggibile{"Non riesco a leggere la lista:\n%1" + poi}, proprio{"La lista scelta non contiene %3:\n%1" + poi},
+            predefinita{"La lista predefinita non contiene %3:\n%2\nScegli un'altra lista."};
         QTest::newRow("Form1, a pipe") << "Form1" << 0 << QByteArray("|pipe") << Coppie(9) << illeggibile << 9;
         QTest::newRow("Form3, a link to /dev/zero") << "Form3" << 0 << QByteArray("|zero") << Coppie(9) << illeggibile << 9;
         QTest::newRow("Form1s arrows, empty") << "Form1s" << 3 << QByteArray() << Coppie(9) << proprio << 9;
@@ -453,9 +482,10 @@ private slots:
         QTest::newRow("Form3s manual, empty") << "Form3s" << 1 << QByteArray() << Coppie(9) << proprio << 9;
         QTest::newRow("Form3s manual, two pairs") << "Form3s" << 1 << Coppie(2) << Coppie(9) << proprio << 9;
         QTest::newRow("Form3 mouse, two subjects") << "Form3" << 0 << GalloCane << Coppie(9) << proprio << 9;
-        QTest::newRow("Form1s arrows, default empty too") << "Form1s" << 3 << QByteArray() << QByteArray() << proprio << 0;
-        QTest::newRow("Form3s manual, default short too") << "Form3s" << 1 << Coppie(2) << Coppie(2) << proprio << 0;
-        QTest::newRow("Form3s automatic, default empty too") << "Form3s" << 2 << QByteArray() << QByteArray() << proprio << 0;
+        QTest::newRow("Form1s arrows, default empty too") << "Form1s" << 3 << QByteArray() << QByteArray() << proprio + predefinita << 0;
+        QTest::newRow("Form3s manual, default short too") << "Form3s" << 1 << Coppie(2) << Coppie(2) << proprio + predefinita << 0;
+        QTest::newRow("Form3s automatic, a pipe, default empty too")
+            << "Form3s" << 2 << QByteArray("|pipe") << QByteArray() << illeggibile + predefinita << 0;
     }
     void listaScelta()
     {
@@ -466,23 +496,23 @@ private slots:
         QFETCH(QStringList, avvisi);
         QFETCH(int, numero);
         ProvaFinestra<FinestraCoppie> t(finestra, Su(Coppie(9), static_cast<std::int16_t>(modo)));
-        t.a.Scrivi(ListaCoppie, predefinita);
+        const QString percorsoPredefinito = t.a.Scrivi(ListaCoppie, predefinita);
         QString percorso = t.a.cartellaProgramma.filePath("scelta.txt");
         if (scelta == "|pipe") QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0);
         else if (scelta == "|zero") QVERIFY(QFile::link("/dev/zero", percorso));
         else percorso = t.a.Scrivi("scelta.txt", scelta);
-        avvisi.replaceInStrings("%1", percorso).replaceInStrings(QRegularExpression("^\\*$"), Avviso(finestra));
+        avvisi.replaceInStrings("%1", percorso).replaceInStrings("%2", percorsoPredefinito).replaceInStrings("%3", Mancanza(finestra));
         t.a.servizi->fileScelti = {percorso};
         t.f->cornice().mnuCambia->Scegli();
         for (int apertura = 0; apertura < 2; ++apertura) {
             if (apertura == 1) {
+                avvisi = numero == 0 ? QStringList{Avviso(finestra)} : QStringList{};
                 t.a.servizi->messaggi.clear();
                 t.f->Scarica();
                 t.a.Apri<FinestraCoppie>(finestra);
             }
             EliminaRimandati();
-            // Said once; the next opening reads the default list, and says only that it gives nothing.
-            QCOMPARE(t.a.servizi->TestiMessaggi(), apertura == 0 || numero == 0 ? avvisi : QStringList{});
+            QCOMPARE(t.a.servizi->TestiMessaggi(), avvisi);
             QCOMPARE(t.f->Caricata(), numero > 0);
             if (numero > 0) QCOMPARE(t.f->NumeroFrasi, std::int16_t(numero));
             if (auto* p = dynamic_cast<FinestraSoggettoPredicato*>(t.f)) QCOMPARE(p->CoppiaInCorso(), numero > 0);

@@ -45,7 +45,7 @@ inline std::unique_ptr<FinestraEsercizio> CreaFinestra(Programma& p, const QStri
     const ProgettoFinestra* progetto = Progetto(nome);
     if (!progetto) return nullptr;
     if (progetto->lista == ListaIniziale::Coppie)
-        return std::make_unique<CoppieContate>(p, *progetto, ProgettoCoppie{.minimo = 0, .avviso = {}});
+        return std::make_unique<CoppieContate>(p, *progetto, ProgettoCoppie{.minimo = 0, .mancanza = {}});
     return std::make_unique<FrasiContate>(p, *progetto);
 }
 

@@ -131,7 +131,8 @@ void FinestraAbbina::NuovoEsercizio()
     righeInUso_ = coppie::RigheInUso(NumeroRighe, static_cast<int>(a.size()));
     for (int i = 0; i < Righe; ++i) {
         const bool estratta = i < static_cast<int>(a.size());
-        Label3(i).setCaption(estratta ? Soggetti[a[i]] : QString());
+        soggettiEstratti_[static_cast<std::size_t>(i)] = estratta ? Soggetti[a[i]] : QString();
+        Label3(i).setCaption(soggettiEstratti_[static_cast<std::size_t>(i)]);
         Label4(i).setCaption(estratta ? Predicati[a[i]] : QString());
     }
     ScombiccheraPosti();
@@ -224,12 +225,12 @@ void FinestraAbbina::Command4_Click()
 
 // ---- Form3 -------------------------------------------------------------------------------------
 
-// Form3 never shows two items with the same subject: either subject would look right on either box,
-// yet only its own counts. Form3s answers row by row, each row judged by its own item, so there only
-// the items must differ.
+// Form3 never shows two items with the same subject: either would look right on either box, yet a
+// drop counts only on the subject's own. Form3s takes, for a row, any box whose item has the row's
+// subject, so there only the items must differ.
 Form3::Form3(Programma& programma, const ProgettoFinestra& progetto)
     : FinestraAbbina(programma, progetto, AbbinaForm3(),
-                     {.minimo = coppie::RigheMinime, .soggettiDiversi = true, .avviso = MessaggioPocheSoggetti})
+                     {.minimo = coppie::RigheMinime, .soggettiDiversi = true, .mancanza = MancanzaPocheSoggetti})
 {
     Label4.Collega([this](int i, Etichetta* e) {
         connect(e, &Etichetta::DragDrop, this, [this, i](Etichetta* origine) { Label4_DragDrop(i, origine); });
@@ -280,7 +281,7 @@ void Form3::Label4_DragDrop(int Index, Etichetta* Source)
 
 Form3s::Form3s(Programma& programma, const ProgettoFinestra& progetto)
     : FinestraAbbina(programma, progetto, AbbinaForm3s(),
-                     {.minimo = coppie::RigheMinime, .soggettiDiversi = false, .avviso = MessaggioPocheCoppie}),
+                     {.minimo = coppie::RigheMinime, .soggettiDiversi = false, .mancanza = MancanzaPocheCoppie}),
       caselle_(programma, Label4, CasellaEvidenziata, Bianco,
                {.sceglibile = [this](int i) { return i < RigheInUso() && !Label4(i).Caption().isEmpty(); },
                 .seleziona = [this] { Confermato(); },
@@ -354,14 +355,18 @@ void Form3s::Confermato()
     if (RigaCorrente < 0 || RigaCorrente >= RigheInUso() || !Label4.Esiste(CasellaEvidenziata)) return;
     const int s = SoggettoDellaRiga[static_cast<std::size_t>(RigaCorrente)];
     Etichetta& soggetto = Label3(s);
-    if (CasellaEvidenziata != s) {
-        RispostaSbagliata(Riga(soggetto.Caption() + QLatin1Char(' ') + Label4(CasellaEvidenziata).Caption(), false));
+    Etichetta& casella = Label4(CasellaEvidenziata);
+    if (casella.Caption().isEmpty()) return; // matched already: never highlighted
+    const QString coppia = soggetto.Caption() + QLatin1Char(' ') + casella.Caption();
+    // Two rows may show the same subject, and look alike: either of its boxes makes a true sentence.
+    if (SoggettoEstratto(CasellaEvidenziata) != SoggettoEstratto(s)) {
+        RispostaSbagliata(Riga(coppia, false));
         return;
     }
-    soggetto.setCaption(soggetto.Caption() + QLatin1Char(' ') + Label4(s).Caption());
-    Label4(s).setCaption(QString());
+    soggetto.setCaption(coppia);
+    casella.setCaption(QString());
     soggetto.setEnabled(false);
-    RispostaGiusta(Riga(soggetto.Caption(), true), false);
+    RispostaGiusta(Riga(coppia, true), false);
 
     ++RigaCorrente;
     if (RigaCorrente == RigheInUso()) {

@@ -11,14 +11,12 @@
 #include <array>
 #include <cstdint>
 
-// The notices shown when the list in use cannot fill even the smallest exercise: Form3 needs pairs
-// with three different subjects, Form3s three pairs.
-inline const QString MessaggioPocheSoggetti = QStringLiteral(
-    "La lista in uso non contiene abbastanza coppie con soggetti diversi (ne servono almeno 3): "
-    "scegli un'altra lista.");
-inline const QString MessaggioPocheCoppie = QStringLiteral(
-    "La lista in uso non contiene abbastanza coppie di soggetto e predicato (ne servono almeno 3): "
-    "scegli un'altra lista.");
+// What a list lacks when it cannot fill even the smallest exercise: Form3 needs pairs with three
+// different subjects, Form3s three pairs.
+inline const QString MancanzaPocheSoggetti =
+    QStringLiteral("abbastanza coppie con soggetti diversi (ne servono almeno 3)");
+inline const QString MancanzaPocheCoppie =
+    QStringLiteral("abbastanza coppie di soggetto e predicato (ne servono almeno 3)");
 
 // Where the two windows' rows stand, twips.
 struct ProgettoAbbina {
@@ -78,6 +76,8 @@ protected:
 
     // The result row of a match: right with the pair's text, wrong with the subject and the box's text.
     QStringList Riga(const QString& coppia, bool giusta) const;
+    // The subject of the item drawn for subject label and box i, as the list gave it.
+    const QString& SoggettoEstratto(int i) const { return soggettiEstratti_[static_cast<std::size_t>(i)]; }
 
     const ProgettoAbbina abbina_;
 
@@ -85,6 +85,7 @@ private:
     void CreaPannello();
     Pannello c2_;
     int righeInUso_ = 0;
+    std::array<QString, Righe> soggettiEstratti_;
 };
 
 // The mouse window: any subject onto any box, in any order.

@@ -9,6 +9,11 @@
 #include <limits>
 #include <utility>
 
+QString AvvisoListaInUso(const QString& mancanza)
+{
+    return QStringLiteral("La lista in uso non contiene %1: scegli un'altra lista.").arg(mancanza);
+}
+
 FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, ProgettoCoppie coppie,
                                QObject* parent)
     : FinestraEsercizio(programma, progetto, parent), coppie_(std::move(coppie))
@@ -37,21 +42,25 @@ void FinestraCoppie::CaricaCoppie()
         PercorsoLista = predefinita;
 
     ListaAvvisata = false;
-    if (PercorsoLista != predefinita) {
-        // The teacher's list: what is wrong with it is said, and the default list takes its place.
+    const bool listaScelta = PercorsoLista != predefinita;
+    if (listaScelta) {
+        // The teacher's list: what is wrong with it is said by its path, and the default list
+        // takes its place.
         const bool letta = leggiCoppie(PercorsoLista);
         if (letta && ListaSufficiente()) return;
-        if (letta) {
-            // Said once: should the default list give nothing either, the draw says it no more.
-            AvvisaLista(coppie_.avviso);
-            ListaAvvisata = true;
-        } else {
-            AvvisaListaIlleggibile(PercorsoLista);
-        }
+        const QString difetto =
+            letta ? QStringLiteral("La lista scelta non contiene %1:\n%2").arg(coppie_.mancanza, PercorsoLista)
+                  : TestoListaIlleggibile(PercorsoLista);
+        AvvisaLista(difetto + QStringLiteral("\nAl suo posto uso la lista predefinita."));
         PercorsoLista = predefinita;
     }
     if (!leggiCoppie(PercorsoLista)) {
         AvvisaListaIlleggibile(PercorsoLista);
+        ListaAvvisata = true;
+    } else if (listaScelta && !ListaSufficiente()) {
+        // Just said to be in use: named here, rather than as "la lista in uso" by the draw.
+        AvvisaLista(QStringLiteral("La lista predefinita non contiene %1:\n%2\nScegli un'altra lista.")
+                        .arg(coppie_.mancanza, PercorsoLista));
         ListaAvvisata = true;
     }
 }

@@ -15,9 +15,13 @@ struct ProgettoCoppie {
     // items with the same subject may be on screen together, by their number.
     int minimo = 1;
     bool soggettiDiversi = false;
-    // What the window says of a list that has fewer.
-    QString avviso;
+    // What a list with fewer lacks, as the window says it after "non contiene".
+    QString mancanza;
 };
+
+// What a pair window says of the list in use when it gives no exercise, `mancanza` being what the
+// list lacks.
+QString AvvisoListaInUso(const QString& mancanza);
 
 class FinestraCoppie : public FinestraEsercizio {
     Q_OBJECT
@@ -34,9 +38,10 @@ public:
 
     // Reads the pair list at PercorsoLista: the default list when the path is empty or names no
     // file. A list chosen by the teacher that cannot be read (a device, a pipe, a folder, an
-    // unreadable file) or gives this window no exercise is said once, and the default list takes
-    // its place, in PercorsoLista too: the next opening reads the default list. Entries above the
-    // list's last record keep what they held; they are never drawn.
+    // unreadable file) or gives this window no exercise is said once, by its path, and the default
+    // list takes its place, in PercorsoLista too: the next opening reads the default list. Should
+    // that give nothing either, it is said at once, by its path too. Entries above the list's last
+    // record keep what they held; they are never drawn.
     void CaricaCoppie();
     void RicaricaLista() override { CaricaCoppie(); }
 
@@ -56,7 +61,7 @@ protected:
 
     // The list in use gives no exercise: said, unless the loader said it already, and the window
     // left as ListaSenzaElementi leaves it.
-    void SenzaEsercizio() { ListaSenzaElementi(coppie_.avviso); }
+    void SenzaEsercizio() { ListaSenzaElementi(AvvisoListaInUso(coppie_.mancanza)); }
 
     const ProgettoCoppie coppie_;
 

@@ -40,7 +40,7 @@ void Inquadra(Forma& forma, const Etichetta& e, int bordo)
 } // namespace
 
 FinestraSoggettoPredicato::FinestraSoggettoPredicato(Programma& programma, const ProgettoFinestra& progetto)
-    : FinestraCoppie(programma, progetto, {.lettura = LetturaCampi::InteroETesto, .avviso = MessaggioNessunaCoppia})
+    : FinestraCoppie(programma, progetto, {.lettura = LetturaCampi::InteroETesto, .mancanza = MancanzaNessunaCoppia})
 {
     ControlliDelCaricamento(Caselle, Label3);
 }

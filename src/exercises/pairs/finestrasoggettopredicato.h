@@ -11,9 +11,8 @@
 
 #include <cstdint>
 
-// The notice shown when the list in use holds no pair with both a subject and a predicate.
-inline const QString MessaggioNessunaCoppia =
-    QStringLiteral("La lista in uso non contiene nessuna coppia di soggetto e predicato: scegli un'altra lista.");
+// What a list lacks when it holds no pair with both a subject and a predicate.
+inline const QString MancanzaNessunaCoppia = QStringLiteral("nessuna coppia di soggetto e predicato");
 
 class FinestraSoggettoPredicato : public FinestraCoppie {
     Q_OBJECT
