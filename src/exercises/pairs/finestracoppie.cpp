@@ -9,11 +9,6 @@
 #include <limits>
 #include <utility>
 
-QString AvvisoListaInUso(const QString& mancanza)
-{
-    return QStringLiteral("La lista in uso non contiene %1: scegli un'altra lista.").arg(mancanza);
-}
-
 FinestraCoppie::FinestraCoppie(Programma& programma, const ProgettoFinestra& progetto, ProgettoCoppie coppie,
                                QObject* parent)
     : FinestraEsercizio(programma, progetto, parent), coppie_(std::move(coppie))
@@ -25,6 +20,11 @@ QStringList FinestraCoppie::RigaSoggettoPredicato() const
     const int i = programma_.IndiceFrase;
     const bool valido = i >= 0 && i <= MassimoCoppie;
     return {QString::number(Livello), valido ? Soggetti[i] : QString(), valido ? Predicati[i] : QString(), SegniErrore};
+}
+
+void FinestraCoppie::SenzaEsercizio()
+{
+    ListaSenzaElementi(QStringLiteral("La lista in uso non contiene %1: scegli un'altra lista.").arg(coppie_.mancanza));
 }
 
 bool FinestraCoppie::ListaSufficiente() const

@@ -19,10 +19,6 @@ struct ProgettoCoppie {
     QString mancanza;
 };
 
-// What a pair window says of the list in use when it gives no exercise, `mancanza` being what the
-// list lacks.
-QString AvvisoListaInUso(const QString& mancanza);
-
 class FinestraCoppie : public FinestraEsercizio {
     Q_OBJECT
 public:
@@ -61,7 +57,7 @@ protected:
 
     // The list in use gives no exercise: said, unless the loader said it already, and the window
     // left as ListaSenzaElementi leaves it.
-    void SenzaEsercizio() { ListaSenzaElementi(AvvisoListaInUso(coppie_.mancanza)); }
+    void SenzaEsercizio();
 
     const ProgettoCoppie coppie_;
 
