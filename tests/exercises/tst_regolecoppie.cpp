@@ -1,11 +1,13 @@
 // The pair exercises' rules without windows: the draw of different items (always ending), the
-// placement of boxes and words with their tags, the index read from the tags and the shuffle of the
-// subjects among the rows.
+// placement of boxes and words with their tags, the index read from the tags, the shuffle of the
+// subjects among the rows and how a match is judged.
 #include "exercises/pairs/regolecoppie.h"
 
 #include "suite.h"
 
 #include <QtTest>
+
+#include <random>
 
 using namespace coppie;
 
@@ -131,6 +133,59 @@ private slots:
         QFETCH(QString, tag1);
         QFETCH(int, attuale);
         QTEST(IndiceDaTag(posizione, tag0, tag1, attuale), "atteso");
+    }
+
+    // Matches "subject>box" on a list of "subject|predicate" sentences: G right, S wrong.
+    void abbina_data()
+    {
+        QTest::addColumn<QStringList>("frasi");
+        QTest::addColumn<QString>("mosse");
+        QTest::addColumn<QString>("esiti");
+        const QStringList entrambi{"il cane|corre", "il cane|abbaia", "il gatto|corre"};
+        QTest::newRow("a shared predicate crosswise; wrong pairs")
+            << QStringList{"il cane|corre", "il gatto|corre", "il gallo|canta"} << "0>2 2>0 0>1 1>0 2>2" << "SSGGG";
+        QTest::newRow("one subject twice, crosswise") << QStringList{"il gallo|canta", "il gallo|becca", "il cane|abbaia"} << "1>0 0>1 2>2" << "GGG";
+        QTest::newRow("both at once") << entrambi << "1>2 0>1 2>0" << "GGG";
+        QTest::newRow("a sentence made already") << entrambi << "0>0 1>2 1>1 2>2" << "GSGG";
+        QTest::newRow("one pair twice; a taken box or subject") << QStringList{"il cane|corre", "il cane|corre", "il gatto|miagola"} << "0>1 1>1 0>0 1>0" << "GSSG";
+        QTest::newRow("spaces at the ends") << QStringList{"il cane |dorme", "il gatto| dorme ", "il gallo|canta"} << "0>1 1>0" << "GG";
+        QTest::newRow("a run of spaces") << QStringList{"il  cane|corre", "il cane|abbaia", "il gatto|dorme  bene"} << "0>1 1>0 2>2" << "GGG";
+        QTest::newRow("case counts") << QStringList{"Il cane|corre", "il cane|Corre", "il gatto|miagola"} << "0>1 1>0 0>0" << "SSG";
+    }
+    void abbina()
+    {
+        QFETCH(QStringList, frasi);
+        QFETCH(QString, mosse);
+        std::vector<Abbinamento::Frase> f;
+        for (const QString& v : frasi) f.push_back({v.section('|', 0, 0), v.section('|', 1)});
+        Abbinamento a(f);
+        QString esiti;
+        for (const QString& m : mosse.split(' ')) esiti += a.Abbina(m.section('>', 0, 0).toInt(), m.section('>', 1).toInt()) ? 'G' : 'S';
+        QTEST(esiti, "esiti");
+    }
+
+    // After any right matches, in any order of the subjects, each subject left still makes a sentence
+    // with some free box: lists of look-alike texts.
+    void abbinaSempreFinibile()
+    {
+        const QStringList soggetti{"il cane", "il cane ", " il  cane", "Il cane", "il gatto"}, predicati{"corre", "corre ", "Corre", "dorme"};
+        std::mt19937 g(7);
+        auto caso = [&](qsizetype n) { return static_cast<int>(g() % static_cast<unsigned>(n)); };
+        for (int prova = 0; prova < 3000; ++prova) {
+            const int righe = RigheMinime + caso(RigheMassime - RigheMinime + 1);
+            std::vector<Abbinamento::Frase> frasi;
+            QList<int> ordine, libere;
+            for (int i = 0; i < righe; ++i)
+                frasi.push_back({soggetti[caso(5)], predicati[caso(4)]}), ordine.insert(caso(i + 1), i), libere << i;
+            Abbinamento a(frasi);
+            for (int s : ordine) {
+                QList<int> giuste;
+                for (int c : libere)
+                    if (Abbinamento(a).Abbina(s, c)) giuste << c;
+                QVERIFY2(!giuste.isEmpty(), qPrintable(QString("list %1, subject %2").arg(prova).arg(s)));
+                QVERIFY(a.Abbina(s, libere.takeAt(libere.indexOf(giuste[caso(giuste.size())]))));
+            }
+        }
     }
 
     void mescolaRighe_data()

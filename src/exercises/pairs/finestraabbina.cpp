@@ -129,12 +129,14 @@ void FinestraAbbina::NuovoEsercizio()
                                    [this](int i) { return Chiave(i); }, [this](int n) { return programma_.Casuale(n); })
             : std::vector<int>{};
     righeInUso_ = coppie::RigheInUso(NumeroRighe, static_cast<int>(a.size()));
+    std::vector<coppie::Abbinamento::Frase> frasi;
     for (int i = 0; i < Righe; ++i) {
         const bool estratta = i < static_cast<int>(a.size());
-        soggettiEstratti_[static_cast<std::size_t>(i)] = estratta ? Soggetti[a[i]] : QString();
-        Label3(i).setCaption(soggettiEstratti_[static_cast<std::size_t>(i)]);
+        Label3(i).setCaption(estratta ? Soggetti[a[i]] : QString());
         Label4(i).setCaption(estratta ? Predicati[a[i]] : QString());
+        if (i < righeInUso_) frasi.push_back({Soggetti[a[i]], Predicati[a[i]]});
     }
+    abbinamento_ = coppie::Abbinamento(frasi);
     ScombiccheraPosti();
     if (righeInUso_ == 0) {
         // Not even three pairs: no rows, and the notice.
@@ -225,9 +227,8 @@ void FinestraAbbina::Command4_Click()
 
 // ---- Form3 -------------------------------------------------------------------------------------
 
-// Form3 never shows two items with the same subject: either would look right on either box, yet a
-// drop counts only on the subject's own. Form3s takes, for a row, any box whose item has the row's
-// subject, so there only the items must differ.
+// Form3 draws items with different subject texts, Form3s different items. Either way a match is
+// judged by the sentence it makes, so subjects or predicates that look alike never mislead.
 Form3::Form3(Programma& programma, const ProgettoFinestra& progetto)
     : FinestraAbbina(programma, progetto, AbbinaForm3(),
                      {.minimo = coppie::RigheMinime, .soggettiDiversi = true, .mancanza = MancanzaPocheSoggetti})
@@ -265,7 +266,7 @@ void Form3::Label4_DragDrop(int Index, Etichetta* Source)
 
     Etichetta& casella = Label4(Index);
     const QString coppia = Source->Caption() + QLatin1Char(' ') + casella.Caption();
-    if (soggetto != Index) {
+    if (!Abbina(soggetto, Index)) {
         RispostaSbagliata(Riga(coppia, false));
         return;
     }
@@ -358,8 +359,7 @@ void Form3s::Confermato()
     Etichetta& casella = Label4(CasellaEvidenziata);
     if (casella.Caption().isEmpty()) return; // matched already: never highlighted
     const QString coppia = soggetto.Caption() + QLatin1Char(' ') + casella.Caption();
-    // Two rows may show the same subject, and look alike: either of its boxes makes a true sentence.
-    if (SoggettoEstratto(CasellaEvidenziata) != SoggettoEstratto(s)) {
+    if (!Abbina(s, CasellaEvidenziata)) {
         RispostaSbagliata(Riga(coppia, false));
         return;
     }

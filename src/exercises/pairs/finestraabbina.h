@@ -76,8 +76,9 @@ protected:
 
     // The result row of a match: right with the pair's text, wrong with the subject and the box's text.
     QStringList Riga(const QString& coppia, bool giusta) const;
-    // The subject of the item drawn for subject label and box i, as the list gave it.
-    const QString& SoggettoEstratto(int i) const { return soggettiEstratti_[static_cast<std::size_t>(i)]; }
+    // Subject label `soggetto` matched with box `casella`: right when, as seen, they make one of the
+    // exercise's sentences not made yet, which is then made. A matched box takes no other match.
+    bool Abbina(int soggetto, int casella) { return abbinamento_.Abbina(soggetto, casella); }
 
     const ProgettoAbbina abbina_;
 
@@ -85,7 +86,8 @@ private:
     void CreaPannello();
     Pannello c2_;
     int righeInUso_ = 0;
-    std::array<QString, Righe> soggettiEstratti_;
+    // The sentences drawn for the rows in use, as the list gave them.
+    coppie::Abbinamento abbinamento_;
 };
 
 // The mouse window: any subject onto any box, in any order.

@@ -117,6 +117,32 @@ std::vector<int> MescolaRighe(int righe, const Casuale& casuale)
     return soggettoDellaRiga;
 }
 
+QString TestoVisto(const QString& testo)
+{
+    return testo.simplified();
+}
+
+Abbinamento::Abbinamento(const std::vector<Frase>& frasi)
+    : fatte_(frasi.size(), false), soggettiPresi_(frasi.size(), false), casellePrese_(frasi.size(), false)
+{
+    for (const Frase& f : frasi) frasi_.push_back({TestoVisto(f.soggetto), TestoVisto(f.predicato)});
+}
+
+bool Abbinamento::Abbina(int soggetto, int casella)
+{
+    const auto s = static_cast<std::size_t>(soggetto);
+    const auto c = static_cast<std::size_t>(casella);
+    if (soggetto < 0 || casella < 0 || s >= frasi_.size() || c >= frasi_.size() || soggettiPresi_[s] || casellePrese_[c])
+        return false;
+    for (std::size_t k = 0; k < frasi_.size(); ++k) {
+        if (fatte_[k] || frasi_[k].soggetto != frasi_[s].soggetto || frasi_[k].predicato != frasi_[c].predicato)
+            continue;
+        fatte_[k] = soggettiPresi_[s] = casellePrese_[c] = true;
+        return true;
+    }
+    return false;
+}
+
 QStringList RigaAbbinamento(int righe, const QString& coppia, bool giusta)
 {
     const QString vuota = QStringLiteral(" ");

@@ -1,8 +1,9 @@
 #pragma once
 // The rules of the two pair exercises that need no window: which items can be drawn and how they
 // are drawn, where the boxes and words of a pair stand, which box and word the scanning frames
-// name, how a word is judged, how the subjects are shuffled among the rows of a matching exercise
-// and what its result rows say. Every random choice comes from the caller's generator.
+// name, how a word is judged, how the subjects are shuffled among the rows of a matching exercise,
+// how a match is judged and what its result rows say. Every random choice comes from the caller's
+// generator.
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -91,6 +92,31 @@ int RigheInUso(int numeroRighe, int estratte);
 // The subjects shuffled among the rows: entry k is the subject standing on row k. Each row takes
 // a subject at random, or the next one not yet placed after it, wrapping to the first.
 std::vector<int> MescolaRighe(int righe, const Casuale& casuale);
+
+// A text as the learner reads it: blanks at either end left out, a run of blanks read as one.
+QString TestoVisto(const QString& testo);
+
+// The sentences of a matching exercise: subject label i and box i show the subject and the
+// predicate of sentence i. A match joins a subject label with a box. It is right when both are
+// still free and, read as the learner sees them (case counts), they make a sentence not made yet,
+// whatever its index: that sentence is made, the subject and the box are taken. The free subjects
+// then still show the subjects of the sentences not made and the free boxes their predicates, so
+// every free subject has a box that makes a sentence: the exercise can always be finished.
+class Abbinamento {
+public:
+    struct Frase {
+        QString soggetto;
+        QString predicato;
+    };
+    Abbinamento() = default;
+    explicit Abbinamento(const std::vector<Frase>& frasi);
+
+    bool Abbina(int soggetto, int casella);
+
+private:
+    std::vector<Frase> frasi_; // as seen
+    std::vector<bool> fatte_, soggettiPresi_, casellePrese_;
+};
 
 // Columns 1 to 3 of a matching result row: the number of rows, then the pair's text under
 // "frasi esatte" or "frasi errate", a blank in the other.
