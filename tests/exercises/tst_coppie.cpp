@@ -86,7 +86,7 @@ void GiocaForm3s(const ProvaFinestra<FinestraCoppie>& t, Form3s& f)
     }
     // Where two rows show one subject, one of them took the other's box.
     QCOMPARE(gemelle > 0, QSet<QString>(soggetti.begin(), soggetti.end()).size() < righe);
-    QVERIFY(f.AvantiAcceso);
+    QVERIFY(f.AvantiAcceso());
 }
 
 } // namespace
@@ -319,7 +319,7 @@ private slots:
             if (!scansione) QCOMPARE(f.Label4(c).BackColor(), Form3::GialloChiaro);
             presa = c;
         }
-        QVERIFY(scansione ? scansione->AvantiAcceso : t.Avanti());
+        QVERIFY(scansione ? scansione->AvantiAcceso() : t.Avanti());
     }
 
     // Form3s in manual scanning: the rows in order from the top, the box frame skipping emptied boxes
@@ -375,23 +375,59 @@ private slots:
         QCOMPARE(t.Punteggio(), QString("4 1"));
     }
 
-    // A learner whose scan colour is the buttons' light grey still goes on after an exercise.
-    void form3sColoreGrigio()
+    // A finished exercise is left by the next select, even where the scan colour is the buttons'
+    // light grey, or by "numero coppie". Either way the new one starts unfinished: "avanti" out, the
+    // scan over its rows, and the first select judges the framed row against the framed box.
+    void form3sDopoLaFine_data()
     {
-        Lancio l = Su(Coppie(3), ModoFrecce);
-        l.coloreScansione = 0xE0E0E0;
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<bool>("grigio");
+        QTest::addColumn<QString>("tasti"); // a step, a select
+        QTest::newRow("arrows, grey scan colour") << int(ModoFrecce) << true << "RE";
+        QTest::newRow("manual scanning") << int(ModoScansioneManuale) << false << "SE";
+        QTest::newRow("automatic scanning") << int(ModoScansioneAutomatica) << false << "TS";
+    }
+    void form3sDopoLaFine()
+    {
+        QFETCH(int, modo);
+        QFETCH(QString, tasti);
+        Lancio l = Su(Coppie(12), static_cast<std::int16_t>(modo));
+        QFETCH(bool, grigio);
+        if (grigio) l.coloreScansione = 0xE0E0E0;
         ProvaFinestra<Form3s> t("Form3s", l);
         Form3s& f = *t.f;
-        for (int riga = 0; riga < 3; ++riga) {
-            for (int passi = 0; passi < 3 && f.CasellaEvidenziata != f.SoggettoDellaRiga[riga]; ++passi) t.Tasti("R");
-            t.Tasti("E");
+        const QString passo = tasti.left(1), scelta = tasti.right(1);
+        f.NumeroRighe = 3;
+        f.NuovoEsercizio();
+        for (const bool pannello : {false, true}) {
+            for (int n = 0; n < 3 && !f.AvantiAcceso(); ++n) {
+                for (int p = 0; p < 3 && f.CasellaEvidenziata != f.SoggettoDellaRiga[f.RigaCorrente]; ++p) t.Tasti(passo);
+                t.Tasti(scelta);
+            }
+            QVERIFY(f.AvantiAcceso());
+            if (pannello) {
+                f.cornice().mnuOpzioni->Scegli();
+                QTest::mouseClick(f.pannello().Command4, Qt::LeftButton); // "Chiudi": a new exercise, as many rows
+            } else {
+                t.Tasti(scelta);
+            }
+            QVERIFY(!f.AvantiAcceso());
+            QCOMPARE(f.controlli().Command1->BackColor(), Form3s::ColoreBottoneNormale);
+            t.Tasti(passo);
+            QCOMPARE(f.CasellaEvidenziata, std::int16_t(1));
+            const auto righe = f.SoggettoDellaRiga;
+            QStringList caselle{f.Label4(0).Caption(), f.Label4(1).Caption(), f.Label4(2).Caption()};
+            const QString frase = f.Label3(righe[0]).Caption() + " " + caselle[1];
+            const bool giusta = righe[0] == 1;
+            const int esatti = t.a.p->Esatti, errati = t.a.p->Errati;
+            t.Tasti(scelta);
+            QCOMPARE(t.a.p->Esatti - esatti, int(giusta));
+            QCOMPARE(t.a.p->Errati - errati, int(!giusta));
+            QCOMPARE(RigaGriglia(f, esatti + errati + 1).mid(2), (QStringList{giusta ? frase : " ", giusta ? " " : frase}));
+            if (giusta) caselle[1].clear();
+            QCOMPARE(f.SoggettoDellaRiga, righe);
+            QCOMPARE((QStringList{f.Label4(0).Caption(), f.Label4(1).Caption(), f.Label4(2).Caption()}), caselle);
         }
-        QVERIFY(f.AvantiAcceso);
-        t.Tasti("E"); // starts a new exercise
-        QVERIFY(!f.AvantiAcceso);
-        t.Tasti("R"); // a step, not another new exercise
-        QCOMPARE(f.CasellaEvidenziata, std::int16_t(1));
-        QCOMPARE(f.RigaCorrente, std::int16_t(0));
     }
 
     // "numero coppie": the panel over the window, the scroll bar at once, the rows at "Chiudi"; the

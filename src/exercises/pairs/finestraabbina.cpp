@@ -286,8 +286,8 @@ Form3s::Form3s(Programma& programma, const ProgettoFinestra& progetto)
       caselle_(programma, Label4, CasellaEvidenziata, Bianco,
                {.sceglibile = [this](int i) { return i < RigheInUso() && !Label4(i).Caption().isEmpty(); },
                 .seleziona = [this] { Confermato(); },
-                .finito = [this] { return AvantiAcceso; },
-                .prossimo = [this] { Azzera(); },
+                .finito = [this] { return avantiAcceso_; },
+                .prossimo = [this] { NuovoEsercizio(); },
                 .evidenzia = [this](int) { SistemaShape(); }})
 {
     ControlliDelCaricamento(c3_);
@@ -309,7 +309,7 @@ void Form3s::CreaControlliEsercizio()
     c3_.Command1->Move(8760, 3000, 1680, 855);
     c3_.Command1->setEnabled(false);
     c3_.Command1->show();
-    AvantiAcceso = false;
+    avantiAcceso_ = false;
 
     // The frames lie under the rows they frame: the labels' own background hides the inner half.
     c3_.Shape1 = new Forma(client());
@@ -335,6 +335,7 @@ void Form3s::InizioEsercizio()
     c3_.Shape1->hide();
     c3_.Shape2->hide();
     c3_.Command1->setEnabled(false);
+    accendiAvanti(false);
 }
 
 void Form3s::EsercizioMostrato()
@@ -370,8 +371,7 @@ void Form3s::Confermato()
 
     ++RigaCorrente;
     if (RigaCorrente == RigheInUso()) {
-        AvantiAcceso = true;
-        c3_.Command1->setBackColor(programma_.ColoreScansioneRgb());
+        accendiAvanti(true);
         c3_.Shape1->hide();
         c3_.Shape2->hide();
         return;
@@ -381,9 +381,8 @@ void Form3s::Confermato()
     SistemaShape();
 }
 
-void Form3s::Azzera()
+void Form3s::accendiAvanti(bool acceso)
 {
-    AvantiAcceso = false;
-    c3_.Command1->setBackColor(ColoreBottoneNormale);
-    NuovoEsercizio();
+    avantiAcceso_ = acceso;
+    c3_.Command1->setBackColor(acceso ? programma_.ColoreScansioneRgb() : ColoreBottoneNormale);
 }

@@ -111,7 +111,8 @@ protected:
 
 // The scanning window: the rows in order from the top; Shape1 frames the row's subject, Shape2
 // the box the keys move over; "avanti" (Command1) lights up in the scan colour when every row is
-// matched, and the next key starts a new exercise.
+// matched, and the next select starts a new exercise. Every new exercise, whatever starts it,
+// puts "avanti" out.
 class Form3s : public FinestraAbbina {
     Q_OBJECT
 public:
@@ -123,8 +124,8 @@ public:
 
     std::int16_t RigaCorrente = 0;
     std::int16_t CasellaEvidenziata = 0;
-    // Every row of the exercise is matched: "avanti" shows the scan colour until the next key.
-    bool AvantiAcceso = false;
+    // Every row of the exercise on screen is matched: "avanti" shows the scan colour.
+    bool AvantiAcceso() const { return avantiAcceso_; }
 
     struct Controlli {
         Forma* Shape1 = nullptr;
@@ -137,8 +138,6 @@ public:
     void Confermato();
     // The two frames from RigaCorrente and CasellaEvidenziata.
     void SistemaShape();
-    // Leaves a finished exercise: "avanti" back to grey and a new exercise.
-    void Azzera();
 
 protected:
     void CreaControlliEsercizio() override;
@@ -149,6 +148,10 @@ protected:
     RegoleScansione RegoleTasti() const override;
 
 private:
+    // "avanti" lit in the scan colour, or back to grey: the finished state and what shows it.
+    void accendiAvanti(bool acceso);
+
     Controlli c3_;
     ElementiControlli<Etichetta> caselle_;
+    bool avantiAcceso_ = false;
 };
