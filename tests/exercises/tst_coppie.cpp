@@ -28,6 +28,10 @@ const QByteArray CaneGatto = "\"il cane\",0,\"corre\",1\n\"il gatto\",0,\"corre\
                              "\"il gallo\",0,\"canta\",1\n\"la mucca\",0,\"muggisce\",1\n";
 const QByteArray Spazi = "\"il cane \",0,\"abbaia\",1\n\"il cane\",0,\"corre\",1\n"
                          "\"il  gatto\",0,\"dorme\",1\n\"il gatto\",0,\" dorme\",1\n";
+// Four pairs where "il gatto" with the box of "il cane " makes no sentence, though "il cane " with
+// the box of "il gatto" does.
+const QByteArray Storto = "\"il cane\",0,\"corre\",1\n\"il cane \",0,\"dorme\",1\n"
+                          "\"il gatto\",0,\"corre\",1\n\"il gallo\",0,\"canta\",1\n";
 
 // n pairs "soggetto k" / "predicato k".
 QByteArray Coppie(int n)
@@ -56,9 +60,10 @@ QString Avviso(const QString& finestra)
     return "La lista in uso non contiene " + Mancanza(finestra) + ": scegli un'altra lista.";
 }
 
-// Plays a Form3s exercise in manual scanning, as the subjects on screen read: each row on a box of
-// its subject, another row's wherever one still shows text, and row 1 first on a box of another
-// subject. After each select: the counters, the grid row, the captions and which boxes are empty.
+// Plays a Form3s exercise in manual scanning on a list whose predicates all differ, where a box makes
+// a sentence with a row's subject exactly when the box's own subject reads the same: each row takes
+// such a box, another row's wherever one is still free, and row 1 first a box that makes none.
+// After each select: the counters, the grid row, the captions and which boxes are empty.
 void GiocaForm3s(const ProvaFinestra<FinestraCoppie>& t, Form3s& f)
 {
     const int righe = f.RigheInUso();
@@ -271,19 +276,24 @@ private slots:
         QCOMPARE(f.CoppieFatte, std::int16_t(3));
     }
 
-    // A match is judged by the sentence it makes: row by row, each subject takes the box of the
-    // subject named in `prende`, another row's box that shows the same text. In Form3 the second
-    // subject is first dropped on the box taken already, which stays wrong.
+    // A match is judged by the sentence it makes, whichever row or box it stands on: the subjects
+    // match in the order of `prende` (in Form3s the first stands on row 0, the others in the rows'
+    // order), each on the box of the subject named there. The first subject is first put on the box
+    // of `sbaglio`: they make no sentence, though that box's subject and the first one's box do. In
+    // Form3 the second subject is first dropped on the box the first took.
     void abbinaIncrociate_data()
     {
         QTest::addColumn<QString>("finestra");
         QTest::addColumn<QByteArray>("lista");
         QTest::addColumn<QStringList>("prende"); // "subject>subject whose box it takes"
+        QTest::addColumn<QString>("sbaglio");
         const QStringList incrocio{"il cane>il gatto", "il gatto>il cane", "il gallo>il gallo", "la mucca>la mucca"};
         const QStringList spazi{"il cane >il cane", "il cane>il cane ", "il  gatto>il gatto", "il gatto>il  gatto"};
+        const QStringList storto{"il gatto>il gatto", "il cane>il cane ", "il cane >il cane", "il gallo>il gallo"};
         for (const char* finestra : {"Form3", "Form3s"}) {
-            QTest::addRow("%s, one predicate twice", finestra) << finestra << CaneGatto << incrocio;
-            QTest::addRow("%s, alike but for spaces", finestra) << finestra << Spazi << spazi;
+            QTest::addRow("%s, one predicate twice", finestra) << finestra << CaneGatto << incrocio << "";
+            QTest::addRow("%s, alike but for spaces", finestra) << finestra << Spazi << spazi << "";
+            QTest::addRow("%s, one way only", finestra) << finestra << Storto << storto << "il cane ";
         }
     }
     void abbinaIncrociate()
@@ -291,6 +301,7 @@ private slots:
         QFETCH(QString, finestra);
         QFETCH(QByteArray, lista);
         QFETCH(QStringList, prende);
+        QFETCH(QString, sbaglio);
         ProvaFinestra<FinestraAbbina> t(finestra, Su(lista, finestra == "Form3" ? ModoMouse : ModoScansioneManuale));
         FinestraAbbina& f = *t.f;
         auto* scansione = qobject_cast<Form3s*>(&f);
@@ -299,21 +310,31 @@ private slots:
         for (int i = 0; i < 4; ++i) soggetti << f.Label3(i).Caption(), predicati << f.Label4(i).Caption();
         QHash<QString, QString> proprietario;
         for (const QString& p : prende) proprietario[p.section('>', 0, 0)] = p.section('>', 1);
+        const int primo = soggetti.indexOf(prende[0].section('>', 0, 0));
+        for (int i = 0; i < 100 && f.SoggettoDellaRiga[0] != primo; ++i) f.ScombiccheraPosti();
+        QCOMPARE(int(f.SoggettoDellaRiga[0]), primo);
+        if (scansione) scansione->SistemaShape();
         int errati = 0, presa = -1;
-        for (int riga = 0; riga < 4; ++riga) {
-            const int s = f.SoggettoDellaRiga[static_cast<std::size_t>(riga)];
+        for (int passo = 0; passo < 4; ++passo) {
+            const int s = scansione ? f.SoggettoDellaRiga[static_cast<std::size_t>(passo)]
+                                    : soggetti.indexOf(prende[passo].section('>', 0, 0));
             const int c = soggetti.indexOf(proprietario.value(soggetti[s]));
-            if (scansione) {
-                for (int passi = 0; scansione->CasellaEvidenziata != c && passi < 4; ++passi) t.Tasti("S");
-                QCOMPARE(int(scansione->CasellaEvidenziata), c);
+            QList<int> caselle{c};
+            if (passo == 0 && !sbaglio.isEmpty()) caselle.prepend(soggetti.indexOf(sbaglio));
+            if (passo == 1 && !scansione) caselle.prepend(presa);
+            for (const int k : caselle) {
+                if (!scansione) {
+                    Trascina(f.Label3(s), f.Label4(k));
+                    continue;
+                }
+                for (int passi = 0; scansione->CasellaEvidenziata != k && passi < 4; ++passi) t.Tasti("S");
+                QCOMPARE(int(scansione->CasellaEvidenziata), k);
                 t.Tasti("E");
-            } else {
-                if (riga == 1) Trascina(f.Label3(s), f.Label4(presa)), ++errati;
-                Trascina(f.Label3(s), f.Label4(c));
             }
+            errati += int(caselle.size()) - 1;
             const QString frase = soggetti[s] + " " + predicati[c];
-            QCOMPARE(t.Punteggio(), QString("%1 %2").arg(riga + 1).arg(errati));
-            QCOMPARE(RigaGriglia(f, riga + 1 + errati), (QStringList{QString::number(riga + 1 + errati), "4", frase, " "}));
+            QCOMPARE(t.Punteggio(), QString("%1 %2").arg(passo + 1).arg(errati));
+            QCOMPARE(RigaGriglia(f, passo + 1 + errati), (QStringList{QString::number(passo + 1 + errati), "4", frase, " "}));
             QCOMPARE(f.Label3(s).Caption(), scansione ? frase : QString());
             QCOMPARE(f.Label4(c).Caption(), scansione ? QString() : frase);
             if (!scansione) QCOMPARE(f.Label4(c).BackColor(), Form3::GialloChiaro);
@@ -497,8 +518,7 @@ private slots:
     }
 
     // Lists that give no item: one notice, nothing on screen; the mouse window goes on with another
-    // list, the scanning window closes. Form3s takes for a row any box of the row's subject, its own
-    // or another row's.
+    // list, the scanning window closes. Lists that do are played through in Form3s (GiocaForm3s).
     void listeSenzaElementi_data()
     {
         QTest::addColumn<QString>("finestra");

@@ -86,7 +86,7 @@ private:
     void CreaPannello();
     Pannello c2_;
     int righeInUso_ = 0;
-    // The sentences drawn for the rows in use, as the list gave them.
+    // The sentences drawn for the rows in use, as the learner reads them, and which are made.
     coppie::Abbinamento abbinamento_;
 };
 
