@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One press is one action on a busy X display: the program on its own Xvfb, every core in a busy
-# loop and the screen grabbed over and over while the keys go down. Each case starts the program
-# afresh in one input mode; "grid" is its window's grid of results, printed to a PDF file.
+# loop and one client grabbing the whole screen over and over while the keys go down. Each case
+# starts the program afresh in one input mode, once that load is gone; "grid" is its window's grid
+# of results, printed to a PDF file.
 #   menu_abbina  manual scanning: Enter held in the menu opens "abbina soggetto / predicato" and
 #                selects nothing there; Enter held in the window selects once: one grid row.
 #   spazio       automatic scanning: Space held in the window selects once: one grid row.
@@ -14,43 +15,97 @@
 #                below the frame over the subjects (on the same row before).
 #   chiuso       mouse: after the panel's "Chiudi", Left x6 and Enter leave the 9-row exercise as it
 #                was: a subject dropped on a box gives one grid row, of 9 rows.
+#
+# A busy server may drop a client as it connects (one that came while it reset after its last
+# client left, hence -noreset). That is the server's failure: a program that could not connect
+# is started again, an X client refused its connection (it sent nothing) is run again, a few
+# times each. A setup click whose effect is missing is repeated only where a second one cannot
+# act twice (on "Utilità" while its menu is closed); a key press the case counts never is.
+# Every wait is bounded, so a program that hangs fails its own case.
 # Usage: tasto_tenuto.sh PROGRAM
 set -euo pipefail
-programma=$1 cartella=$(mktemp -d) titolo=$'Frasolino - 1\302\260' processi=() fallite=() pid='' carico=()
+shopt -s inherit_errexit
+programma=$1 cartella=$(mktemp -d) titolo=$'Frasolino - 1\302\260' processi=() fallite=() pid='' casa='' carico=()
 trap 'kill "${processi[@]}" 2>/dev/null; wait; rm -rf "$cartella"' EXIT
 
-aspetta() { for _ in {1..300}; do "$@" && return; sleep 0.1; done; echo "Timed out: $*" >&2; return 1; }
-fuoco() { xdotool getwindowfocus 2>/dev/null || true; }
-titolo() { [[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" == $1 ]]; }
+aspetta() { # aspetta CHECK...: CHECK true within $attesa (30) s
+  local fine=$((SECONDS + ${attesa:-30}))
+  until "$@"; do ((SECONDS < fine)) || { echo "Timed out: $*" >&2; return 1; }; sleep 0.1; done
+}
+chiedi() { # chiedi CLIENT...: an X client, again while the server refuses its connection
+  local errore esito
+  for _ in {1..10}; do
+    if errore=$("$@" 2>&1 >&3); then esito=0; else esito=$?; fi
+    ((esito != 0)) && [[ $errore == *"open display"* ]] || break
+    echo "  The X server refused $1: asked again" >&2; sleep 0.5
+  done 3>&1
+  [[ -z $errore ]] || echo "$errore" >&2
+  return "$esito"
+}
+fuoco() { chiedi xdotool getwindowfocus 2>/dev/null || true; }
+titolo() { [[ "$(chiedi xdotool getwindowfocus getwindowname 2>/dev/null)" == $1 ]]; }
 scatola() { [[ "$(fuoco)" != "$1" ]] && titolo "$titolo"; } # a message box, not window $1, has the keys
-finestre() { (($(xdotool search --onlyvisible --pid "$pid" | wc -l) == $1)); }
-tieni() { xdotool keydown "$1"; sleep 2; xdotool keyup "$1"; }
+finestre() { (($(chiedi xdotool search --onlyvisible --pid "$pid" | wc -l) == $1)); }
+tieni() { chiedi xdotool keydown "$1" sleep 2 keyup "$1"; }
 vero() { "${@:2}" || { echo "  $1"; return 1; }; } # vero MESSAGE CHECK...: MESSAGE when CHECK fails
 vivo() { kill -0 "$pid" 2>/dev/null; }
+partito() { titolo "$titolo" || ! vivo; } # its start window, or its end
 
 avvia() { # avvia MODE: the program on its menu, in a home of its own
   casa=$(mktemp -d -p "$cartella")
   mkdir -p "$casa/ImpostazioniProgrammiVelmora/frasolino"; mkdir -m 700 "$casa/run"
   # Sounds off, the system pointer, the mode, a scan step every 15 s, red.
   printf 'False\r\nTrue\r\n%s\r\n60\r\n255\r\n' "$1" >"$casa/ImpostazioniProgrammiVelmora/frasolino/frasolino-1.INI"
-  XDG_CONFIG_HOME=$casa XDG_RUNTIME_DIR=$casa/run HOME=$casa "$programma" &
-  pid=$!
-  aspetta titolo "$titolo"; xdotool key Return # "Avvio"
+  for _ in {1..5}; do
+    XDG_CONFIG_HOME=$casa XDG_RUNTIME_DIR=$casa/run HOME=$casa "$programma" 2>"$casa/errori" &
+    pid=$!
+    aspetta partito
+    vivo || ! grep -q 'could not connect to display' "$casa/errori" && break
+    echo "  The X server refused the program"; sleep 0.5
+  done
+  vero "The program ended as it started" vivo
+  chiedi xdotool key Return # "Avvio"
   aspetta titolo '*Men*'
 }
+# One client grabbing the whole screen over and over; the file $1 once it has grabbed.
+cattura='
+import ctypes, sys, time
+x, v, u, i = ctypes.CDLL("libX11.so.6"), ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int
+x.XOpenDisplay.restype = x.XGetImage.restype = v
+x.XDefaultRootWindow.restype, x.XDefaultRootWindow.argtypes = u, [v]
+x.XDisplayWidth.argtypes = x.XDisplayHeight.argtypes = [v, i]
+x.XGetImage.argtypes, x.XDestroyImage.argtypes = [v, u, i, i, ctypes.c_uint, ctypes.c_uint, u, i], [v]
+for _ in range(10):  # again while the server refuses the connection
+    d = x.XOpenDisplay(None)
+    if d: break
+    time.sleep(0.5)
+r, w, h = x.XDefaultRootWindow(d), x.XDisplayWidth(d, 0), x.XDisplayHeight(d, 0)
+prendi = lambda: x.XDestroyImage(x.XGetImage(d, r, 0, 0, w, h, u(-1).value, 2))
+prendi(); open(sys.argv[1], "w").close()
+while True: prendi()'
 carica() {
   for _ in $(seq "$(nproc)"); do timeout 60 bash -c 'while :; do :; done' & carico+=($!); done
-  timeout 60 bash -c 'while :; do xwd -root -silent >/dev/null 2>&1; done' & carico+=($!)
+  timeout 60 python3 -c "$cattura" "$casa/presa" & carico+=($!)
+  aspetta test -e "$casa/presa"
 }
+# The load ended, each process gone (none has children), before anything else runs.
 scarica() { sleep 1; kill "${carico[@]}" 2>/dev/null || true; wait "${carico[@]}" || true; carico=(); }
-utilita() { xdotool mousemove --window "$(fuoco)" 14 8 click 1; aspetta finestre 2; }
+utilita() { # the "Utilità" menu open: clicked again only while it is not
+  local finestra
+  finestra=$(fuoco)
+  for _ in 1 2 3; do
+    chiedi xdotool mousemove --window "$finestra" 14 8 click 1
+    attesa=10 aspetta finestre 2 2>/dev/null && return
+  done
+  echo "Timed out: the Utilità menu" >&2; return 1
+}
 righe() { # the grid's rows, "Utilità > esercizi eseguiti > stampa" to a PDF file
   local finestra
   finestra=$(fuoco); utilita
-  xdotool key Down Down Right; aspetta finestre 3
-  xdotool key Down Return
+  chiedi xdotool key Down Down Right; aspetta finestre 3
+  chiedi xdotool key Down Return
   # "Avvio la stampa?" Sì, "Sto stampando", the file's notice.
-  for _ in 1 2 3; do aspetta scatola "$finestra"; finestra=$(fuoco); xdotool key Return; done
+  for _ in 1 2 3; do aspetta scatola "$finestra"; finestra=$(fuoco); chiedi xdotool key Return; done
   pdftotext -layout "$casa"/Documents/*.pdf - | grep -E '^[0-9]+ ' || true
 }
 uno() { # uno ROWS [N]: one grid row, of an exercise of N rows (its second column)
@@ -59,7 +114,7 @@ uno() { # uno ROWS [N]: one grid row, of an exercise of N rows (its second colum
   [[ -z ${2-} ]] || vero "Not a row of a $2-row exercise" test "$(echo "$1" | awk '{print $2}')" = "$2"
 }
 cornici() { # the tops of the scan-coloured frames over the subjects and over the boxes, pixels
-  xwd -id "$1" -silent | python3 -c '
+  chiedi xwd -id "$1" -silent | python3 -c '
 import struct, sys
 d = sys.stdin.buffer.read(); h = struct.unpack(">25I", d[:100])
 w, a, riga, n, p = h[4], h[5], h[12], h[11] // 8, d[h[0] + 12 * h[19]:]
@@ -69,12 +124,12 @@ print(min(y for x, y in rosse if x < w // 3), min(y for x, y in rosse if x > w /
 
 menu_abbina() {
   avvia 1; carica
-  xdotool key space; tieni Return # one step to "abbina", then Enter held opens it
+  chiedi xdotool key space; tieni Return # one step to "abbina", then Enter held opens it
   aspetta titolo '*abbina*'; tieni Return; scarica
   uno "$(righe)"
 }
 spazio() {
-  avvia 2; xdotool mousemove --window "$(fuoco)" 40 95 click 1
+  avvia 2; chiedi xdotool mousemove --window "$(fuoco)" 40 95 click 1
   aspetta titolo '*abbina*'; carica; tieni space; scarica
   uno "$(righe)"
 }
@@ -82,24 +137,24 @@ esci() {
   local menu passi=()
   avvia 1; menu=$(fuoco)
   for _ in {1..22}; do passi+=(space); done
-  xdotool key --delay 20 "${passi[@]}" # to "Esci", the last of 23 entries
+  chiedi xdotool key --delay 20 "${passi[@]}" # to "Esci", the last of 23 entries
   carica; tieni Return; scarica
   vero "The program quit" vivo
   vero "No question open" scatola "$menu"
-  xdotool key Escape; aspetta finestre 1 # No: the menu alone
+  chiedi xdotool key Escape; aspetta finestre 1 # No: the menu alone
   vero "The program quit on No" vivo
 }
 pannello() {
-  avvia 3; xdotool key Down Return; aspetta titolo '*abbina*'
-  utilita; xdotool key Down # "numero coppie"
+  avvia 3; chiedi xdotool key Down Return; aspetta titolo '*abbina*'
+  utilita; chiedi xdotool key Down # "numero coppie"
   carica; tieni Return; scarica
-  xdotool key Left Return Return
+  chiedi xdotool key Left Return Return
   uno "$(righe)" 8
 }
 sovrapposti() {
   local finestra su giu
-  avvia 1; xdotool key space Return; aspetta titolo '*abbina*'; finestra=$(fuoco)
-  carica; xdotool keydown space sleep 0.1 keydown Return sleep 0.1 keyup space sleep 0.1 keyup Return; scarica
+  avvia 1; chiedi xdotool key space Return; aspetta titolo '*abbina*'; finestra=$(fuoco)
+  carica; chiedi xdotool keydown space sleep 0.1 keydown Return sleep 0.1 keyup space sleep 0.1 keyup Return; scarica
   read -r su giu < <(cornici "$finestra")
   echo "  frames: subjects at $su, boxes at $giu"
   uno "$(righe)"
@@ -107,25 +162,26 @@ sovrapposti() {
 }
 chiuso() {
   local finestra larghezza
-  avvia 0; xdotool mousemove --window "$(fuoco)" 40 95 click 1; aspetta titolo '*abbina*'; finestra=$(fuoco)
-  utilita; xdotool key Down Return; aspetta finestre 1
-  larghezza=$(xdotool getwindowgeometry --shell "$finestra" | sed -n 's/^WIDTH=//p')
-  xdotool mousemove --window "$finestra" $((larghezza / 2)) 240 click 1 # "Chiudi"
-  carica; xdotool key Left Left Left Left Left Left Return; scarica
+  avvia 0; chiedi xdotool mousemove --window "$(fuoco)" 40 95 click 1; aspetta titolo '*abbina*'; finestra=$(fuoco)
+  utilita; chiedi xdotool key Down Return; aspetta finestre 1
+  larghezza=$(chiedi xdotool getwindowgeometry --shell "$finestra" | sed -n 's/^WIDTH=//p')
+  chiedi xdotool mousemove --window "$finestra" $((larghezza / 2)) 240 click 1 # "Chiudi"
+  carica; chiedi xdotool key Left Left Left Left Left Left Return; scarica
   # The subject on the first row dropped on the first box.
-  xdotool mousemove --window "$finestra" 130 55 mousedown 1
-  for x in 140 160 200 260 320 380 420; do xdotool mousemove --window "$finestra" $x 55; sleep 0.05; done
-  xdotool mouseup 1
+  chiedi xdotool mousemove --window "$finestra" 130 55 mousedown 1
+  for x in 140 160 200 260 320 380 420; do chiedi xdotool mousemove --window "$finestra" $x 55; sleep 0.05; done
+  chiedi xdotool mouseup 1
   uno "$(righe)" 9
 }
 prova() { # prova CASE: CASE in a subshell that ends its program; a failure lets the next case run
   local esito
   echo "$1:"
-  set +e; (set -e; trap 'kill "$pid" "${carico[@]}" 2>/dev/null; wait' EXIT; "$1"); esito=$?; set -e
+  set +e; (set -e; trap 'kill "$pid" "${carico[@]}" 2>/dev/null; wait; cat "$casa/errori" 2>/dev/null >&2' EXIT; "$1")
+  esito=$?; set -e
   if ((esito == 0)); then echo "  ok"; else echo "  FAILED"; fallite+=("$1"); fi
 }
 
-timeout 120 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$cartella/schermo" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$cartella/schermo" 2>/dev/null &
 processi+=($!)
 aspetta test -s "$cartella/schermo"
 export DISPLAY=:$(cat "$cartella/schermo")
