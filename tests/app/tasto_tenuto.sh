@@ -21,7 +21,9 @@
 # is started again, an X client refused its connection (it sent nothing) is run again, a few
 # times each. A setup click whose effect is missing is repeated only where a second one cannot
 # act twice (on "Utilità" while its menu is closed); a key press the case counts never is.
-# Every wait is bounded, so a program that hangs fails its own case.
+# Enter that opens a window in a setup step is held until that window has the keys, so that it
+# goes up there and not while the keys pass between windows. Every wait is bounded, so a
+# program that hangs fails its own case.
 # Usage: tasto_tenuto.sh PROGRAM
 set -euo pipefail
 shopt -s inherit_errexit
@@ -50,6 +52,11 @@ tieni() { chiedi xdotool keydown "$1" sleep 2 keyup "$1"; }
 vero() { "${@:2}" || { echo "  $1"; return 1; }; } # vero MESSAGE CHECK...: MESSAGE when CHECK fails
 vivo() { kill -0 "$pid" 2>/dev/null; }
 partito() { titolo "$titolo" || ! vivo; } # its start window, or its end
+invio() { # invio CHECK...: Enter held until CHECK holds, so that it goes up where the keys have gone
+  local esito=0
+  chiedi xdotool keydown Return; aspetta "$@" || esito=$?
+  chiedi xdotool keyup Return; return "$esito"
+}
 
 avvia() { # avvia MODE: the program on its menu, in a home of its own
   casa=$(mktemp -d -p "$cartella")
@@ -64,8 +71,7 @@ avvia() { # avvia MODE: the program on its menu, in a home of its own
     echo "  The X server refused the program"; sleep 0.5
   done
   vero "The program ended as it started" vivo
-  chiedi xdotool key Return # "Avvio"
-  aspetta titolo '*Men*'
+  invio titolo '*Men*' # "Avvio"
 }
 # One client grabbing the whole screen over and over; the file $1 once it has grabbed.
 cattura='
@@ -145,7 +151,7 @@ esci() {
   vero "The program quit on No" vivo
 }
 pannello() {
-  avvia 3; chiedi xdotool key Down Return; aspetta titolo '*abbina*'
+  avvia 3; chiedi xdotool key Down; invio titolo '*abbina*'
   utilita; chiedi xdotool key Down # "numero coppie"
   carica; tieni Return; scarica
   chiedi xdotool key Left Return Return
@@ -153,7 +159,7 @@ pannello() {
 }
 sovrapposti() {
   local finestra su giu
-  avvia 1; chiedi xdotool key space Return; aspetta titolo '*abbina*'; finestra=$(fuoco)
+  avvia 1; chiedi xdotool key space; invio titolo '*abbina*'; finestra=$(fuoco)
   carica; chiedi xdotool keydown space sleep 0.1 keydown Return sleep 0.1 keyup space sleep 0.1 keyup Return; scarica
   read -r su giu < <(cornici "$finestra")
   echo "  frames: subjects at $su, boxes at $giu"
@@ -163,7 +169,7 @@ sovrapposti() {
 chiuso() {
   local finestra larghezza
   avvia 0; chiedi xdotool mousemove --window "$(fuoco)" 40 95 click 1; aspetta titolo '*abbina*'; finestra=$(fuoco)
-  utilita; chiedi xdotool key Down Return; aspetta finestre 1
+  utilita; chiedi xdotool key Down; invio finestre 1
   larghezza=$(chiedi xdotool getwindowgeometry --shell "$finestra" | sed -n 's/^WIDTH=//p')
   chiedi xdotool mousemove --window "$finestra" $((larghezza / 2)) 240 click 1 # "Chiudi"
   carica; chiedi xdotool key Left Left Left Left Left Left Return; scarica
@@ -176,7 +182,7 @@ chiuso() {
 prova() { # prova CASE: CASE in a subshell that ends its program; a failure lets the next case run
   local esito
   echo "$1:"
-  set +e; (set -e; trap 'kill "$pid" "${carico[@]}" 2>/dev/null; wait; cat "$casa/errori" 2>/dev/null >&2' EXIT; "$1")
+  set +e; (set -e; trap 'kill "$pid" "${carico[@]}" 2>/dev/null; wait; cat "$casa/errori" >&2 2>/dev/null' EXIT; "$1")
   esito=$?; set -e
   if ((esito == 0)); then echo "  ok"; else echo "  FAILED"; fallite+=("$1"); fi
 }
